@@ -1,0 +1,24 @@
+#pragma once
+// Opens the program's windows by kind: each window is created for one use, shown modally and
+// destroyed when it closes. Window kinds register a factory here.
+
+#include "WindowOpener.h"
+
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace orvela {
+
+class AppWindowOpener : public WindowOpener {
+public:
+    using Factory = std::function<std::unique_ptr<QDialog>(const WindowRequest&)>;
+    void registerKind(WindowKind kind, Factory factory) { factories_[kind] = std::move(factory); }
+    bool open(const WindowRequest& request) override;
+
+private:
+    std::map<WindowKind, Factory> factories_;
+};
+
+} // namespace orvela

@@ -1,0 +1,342 @@
+#include "TForm1.h"
+
+#include "QtText.h"
+#include "Scaling.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace orvela {
+
+namespace {
+
+const char* const kCaptions[10] = {"Frankrike", "Dina ord",        "Stavning, uttal", "Läsa",
+                                   "Grammatik", "Diagnos",         "Göra arbetsblad", "Manual",
+                                   "Om Orvela", "Avsluta"};
+
+// The menu buttons are 289 x 36, stacked from top 68 in steps of 36.
+constexpr int kButtonWidth = 289;
+constexpr int kButtonHeight = 36;
+constexpr int kButtonTop = 68;
+constexpr int kMenuWidth = 326;
+constexpr int kMenuHeight = 447;
+
+int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+QPixmap makeBackground(QSize size) {
+    QPixmap pm(size);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, QColor(20, 40, 150));
+    g.setColorAt(1, QColor(0, 0, 90));
+    p.fillRect(pm.rect(), g);
+    // A quiet tricolour band along the bottom.
+    int h = std::max(6, size.height() / 60);
+    int w = size.width() / 3;
+    p.fillRect(0, size.height() - h, w, h, QColor(0, 35, 149));
+    p.fillRect(w, size.height() - h, w, h, Qt::white);
+    p.fillRect(2 * w, size.height() - h, size.width() - 2 * w, h, QColor(237, 41, 57));
+    return pm;
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
+    setMouseTracking(true);
+    setScaledContents(true);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* e) {
+    Q_EMIT mouseMoved();
+    QLabel::mouseMoveEvent(e);
+}
+
+TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent)
+    : QWidget(parent), shell_(shell), opener_(opener), screen_(screen) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orvela"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFont(pixelFont(16));
+    setGeometry(0, 0, screen_.width(), screen_.height());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colors::blue);
+    setPalette(pal);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, 0, screen_.width(), screen_.height());
+    Image1->setScaledContents(true);
+    Image1->hide();
+
+    Panel9 = new Panel(this, colors::navy);
+    Panel9->setObjectName(QStringLiteral("Panel9"));
+    Panel9->setGeometry(0, 0, screen_.width(), 23);
+    Panel9Label = new QLabel(QStringLiteral("Orvela – franska för svenska elever"), Panel9);
+    Panel9Label->setFont(pixelFont(13));
+    Panel9Label->setStyleSheet(QStringLiteral("color: white"));
+    Panel9Label->setGeometry(8, 0, screen_.width() - 16, 23);
+
+    MenuPanel = new Panel(this, colors::navy, 3);
+    MenuPanel->setObjectName(QStringLiteral("MenuPanel"));
+    MenuPanel->setGeometry(0, 0, kMenuWidth, kMenuHeight);
+    Label1 = new AutoLabel(MenuPanel);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(pixelFont(32, true));
+    Label1->setTextColor(colors::yellow);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setText(QStringLiteral("ORVELA"));
+    Label1->setAutoSize(false);
+    Label1->setGeometry(5, 14, kMenuWidth - 10, 40);
+
+    for (int i = 0; i < 10; ++i) {
+        auto* b = new QPushButton(qs(kCaptions[i]), MenuPanel);
+        b->setObjectName(QStringLiteral("Button%1").arg(i + 1));
+        b->setFont(pixelFont(20, true));
+        b->setGeometry((kMenuWidth - kButtonWidth) / 2, kButtonTop + i * kButtonHeight, kButtonWidth,
+                       kButtonHeight);
+        b->setAutoDefault(false);
+        Buttons[static_cast<std::size_t>(i)] = b;
+        connect(b, &QPushButton::clicked, this, [this, i] { openMainMenuWindow(i + 1); });
+    }
+
+    Shape1 = new Shape(this, Shape::RoundRect, colors::yellow, colors::black);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->resize(233, 37);
+    Shape1->hide();
+    Label2 = new AutoLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(pixelFont(15, true));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->hide();
+
+    static const char* const kPictureNames[6] = {"BildImage11", "BildImage12", "BildImage13",
+                                                 "BildImage21", "BildImage22", "BildImage23"};
+    for (int k = 0; k < 6; ++k) {
+        auto* pic = new PictureBox(this);
+        pic->setObjectName(QString::fromLatin1(kPictureNames[k]));
+        pic->hide();
+        BildImages[static_cast<std::size_t>(k)] = pic;
+        connect(pic, &PictureBox::mouseMoved, this, [this, k] { BildImageMouseMove(k); });
+    }
+    Label3 = new AutoLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label4 = new AutoLabel(this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    for (AutoLabel* l : {Label3, Label4}) {
+        l->setFont(pixelFont(13));
+        l->setTextColor(colors::white);
+    }
+    Testlabel = new AutoLabel(this);
+    Testlabel->setObjectName(QStringLiteral("Testlabel"));
+    Testlabel->setFont(pixelFont(20, true));
+    Testlabel->setTextColor(colors::navy);
+    Testlabel->hide();
+
+    FormCreate();
+}
+
+void TForm1::FormCreate() {
+    SharedState& s = shell_.state();
+    Label3->hide();
+    Label4->hide();
+    s.PictureOrderPending = true;
+
+    Skaltest();
+    shell_.HaemtaFranINI();
+
+    const int W = screen_.width();
+    const int H = screen_.height();
+    // A maximised window keeps the screen's size whatever the scale.
+    setGeometry(0, 0, W, H);
+    Image1->setGeometry(0, 0, W, H);
+    Panel9->setGeometry(0, 0, W, Panel9->height());
+    Panel9Label->setGeometry(Panel9Label->x(), 0, W - 2 * Panel9Label->x(), Panel9->height());
+
+    MenuPanel->move((W - MenuPanel->width()) / 2, MenuPanel->y());
+    Label1->setGeometry(5, Label1->y(), MenuPanel->width() - 10, Label1->height());
+
+    shell_.KontrolleraScoreDir();
+
+    // The menu is placed first so that the worksheet notice lies between it and the screen's
+    // bottom edge.
+    MenuPanel->move(MenuPanel->x(),
+                    Panel9->height() + (H - Panel9->height() - MenuPanel->height()) / 3);
+    const int menuBottom = MenuPanel->y() + MenuPanel->height();
+    Shape1->move((W - Shape1->width()) / 2, menuBottom + (H - menuBottom - Shape1->height()) / 2);
+
+    if (s.PictureSetting == 1 || s.PictureSetting == 3) {
+        startbilder();
+        Image1->hide();
+    } else {
+        background_ = makeBackground(QSize(W, H));
+        Image1->setPixmap(background_);
+        Image1->show();
+        Image1->lower();
+    }
+}
+
+void TForm1::Skaltest() {
+    SharedState& s = shell_.state();
+    Testlabel->move(Testlabel->x(), 440);
+    const QFontMetrics fm(Testlabel->font());
+    QString text;
+    int n = 0;
+    while (fm.horizontalAdvance(text) < screen_.width() && n < 10000) {
+        text.append(QLatin1Char('A'));
+        ++n;
+    }
+    Testlabel->setText(text);
+    int scale = roundHalfEven((n - 1) * 100.0 / 50.0);
+    scale = roundHalfEven(scale * 175.0 / 214.0);
+    if (scale >= 96 && scale < 102) scale = 100;
+    scale = std::max(scale, 1);
+    s.ScalePercent = static_cast<std::uint16_t>(scale);
+    if (scale != 100) scaleWindow(this, scale);
+
+    Testlabel->setText(QStringLiteral("L"));
+    Testlabel->setFont(pointFont(12, true));
+    s.LayoutUnit = static_cast<std::uint16_t>(QFontMetrics(Testlabel->font()).horizontalAdvance(QStringLiteral("L")));
+}
+
+char TForm1::pictureSizeLetter(int screenWidth) {
+    if (screenWidth < 700) return 'L';
+    if (screenWidth <= 900) return 'M';
+    return 'S';
+}
+
+void TForm1::startbilder() {
+    SharedState& s = shell_.state();
+    const int h = (screen_.height() - Panel9->height()) / 3;
+    const int x = MenuPanel->x() + MenuPanel->width();
+    const std::string prefix = std::string("FRA") + pictureSizeLetter(screen_.width());
+    for (int k = 0; k < 6; ++k) {
+        PictureBox* pic = BildImages[static_cast<std::size_t>(k)];
+        int n = shell_.haemta_Bildslumptal();
+        s.StartPictures[static_cast<std::size_t>(k + 1)] = n;
+        int top = (k % 3) * h + Panel9->height();
+        int left = k < 3 ? MenuPanel->x() - BildImages[0]->width() : x;
+        pic->setGeometry(left, top, MenuPanel->x(), h);
+        std::optional<fs::path> file = shell_.paths().find(Shell::pictureFileName(prefix, n));
+        QPixmap pm;
+        if (file) pm.load(QString::fromStdString(file->string()));
+        if (pm.isNull()) {
+            pic->hide();
+            continue;
+        }
+        pic->setPixmap(pm);
+        pic->resize(pm.size());
+        if (k < 3) pic->move(MenuPanel->x() - BildImages[0]->width(), top);
+        pic->show();
+    }
+}
+
+void TForm1::BildImageMouseMove(int k) {
+    SharedState& s = shell_.state();
+    PictureBox* P = BildImages[static_cast<std::size_t>(k)];
+    int n = s.StartPictures[static_cast<std::size_t>(k + 1)];
+    s.StartCaptionWanted = true;
+    AnsiText caption = shell_.GeBildText(n);
+    s.StartCaptionWanted = true; // asks dela_mening for the small caption font
+    shell_.dela_mening(2, MenuPanel->x(), caption, 2);
+
+    const int x = MenuPanel->x() + MenuPanel->width();
+    const int U = s.LayoutUnit;
+    Label3->setFont(pixelFont(scaled(13, s.ScalePercent)));
+    Label4->setFont(Label3->font());
+    Label3->setText(toQString(s.SplitLines[1]));
+    Label3->move(Label3->x(), P->y() + P->height());
+    if (k < 3) {
+        if (P->width() > Label3->width())
+            Label3->move(P->x() + (P->width() - Label3->width()) / 2, Label3->y());
+        else
+            Label3->move((MenuPanel->x() - Label3->width()) / 2 + U, Label3->y());
+    } else {
+        if (Label3->width() >= BildImages[5]->width())
+            Label3->move(x + U, Label3->y());
+        else
+            Label3->move(x + (P->width() - Label3->width()) / 2, Label3->y());
+        if (Label3->width() > screen_.width() - x) {
+            QFont f = Label3->font();
+            f.setPixelSize(std::max(1, f.pixelSize() - 1));
+            Label3->setFont(f);
+            Label4->setFont(f);
+        }
+    }
+    if (!s.SplitLines[2].empty()) {
+        Label4->setText(toQString(s.SplitLines[2]));
+        Label4->move(Label3->x(), Label3->y() + Label3->height());
+        Label4->show();
+        Label4->raise();
+    } else {
+        Label4->hide();
+    }
+    Label3->show();
+    Label3->raise();
+}
+
+void TForm1::Button7Click() {
+    SharedState& s = shell_.state();
+    s.ExerciseMode = s.ExerciseMode == Mode::Worksheet ? Mode::Practice : Mode::Worksheet;
+    const int U = s.LayoutUnit;
+    if (s.ExerciseMode == Mode::Worksheet) {
+        button(7)->setText(QStringLiteral("Avaktivera arbetsblad"));
+        for (int b : {1, 3, 4, 6}) button(b)->setEnabled(false);
+        Label2->setText(QStringLiteral("Arbetsblad aktiverat"));
+        Label2->setAutoSize(false);
+        Label2->setGeometry(Shape1->x() + U / 2, Shape1->y() + (Shape1->height() - Label2->height()) / 2,
+                            Shape1->width() - U, Label2->height());
+        Label2->setAutoSize(true);
+        Shape1->show();
+        Label2->show();
+        Label2->raise();
+        MenuPanel->setColor(colors::maroon);
+    } else {
+        button(7)->setText(qs("Göra arbetsblad"));
+        for (int b : {1, 2, 3, 4, 6, 7}) button(b)->setEnabled(true);
+        Shape1->hide();
+        Label2->hide();
+        MenuPanel->setColor(colors::navy);
+    }
+    s.WorksheetPageNumber = 1;
+    s.WorksheetNewPage = 1;
+    if (worksheetReset_) worksheetReset_();
+}
+
+void TForm1::openMainMenuWindow(int b) {
+    SharedState& s = shell_.state();
+    if (b >= 1 && b <= 5) {
+        if (s.ExerciseMode != Mode::Worksheet) s.ExerciseMode = Mode::Practice;
+        opener_.open(WindowRequest{WindowKind::Menu, "TF" + std::to_string(b), 0});
+    } else if (b == 6) {
+        s.ExerciseMode = Mode::DiagnosisTest;
+        opener_.open(WindowRequest{WindowKind::TDiag, {}, 0});
+    } else if (b == 7) {
+        Button7Click();
+    } else if (b == 8) {
+        opener_.open(WindowRequest{WindowKind::TManual, {}, 0});
+    } else if (b == 9) {
+        opener_.open(WindowRequest{WindowKind::TOmVamlo, {}, 0});
+    } else if (b == 10) {
+        close();
+    }
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    button(1)->setFocus();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        button(10)->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+} // namespace orvela

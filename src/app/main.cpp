@@ -1,0 +1,67 @@
+// Start-up: find the content, read the path file, build the data-file and praise-file tables and
+// the run-wide random order, then show the main window and run until it closes.
+
+#include "AppWindowOpener.h"
+#include "QtServices.h"
+#include "Shell.h"
+#include "TForm1.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <cstring>
+
+namespace {
+
+// Ends the program once the main window has been painted (for the start-up benchmark).
+class ExitWhenPainted : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    bool done_ = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvela"));
+
+    orvela::fs::path contentRoot;
+    bool exitWhenShown = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--content-root") == 0 && i + 1 < argc)
+            contentRoot = argv[++i];
+        else if (std::strcmp(argv[i], "--exit-when-shown") == 0)
+            exitWhenShown = true;
+    }
+    if (contentRoot.empty())
+        contentRoot = orvela::ContentPaths::rootOfProgram(
+            QCoreApplication::applicationFilePath().toStdString());
+
+    orvela::QtMessages messages;
+    orvela::SystemClock clock;
+    orvela::QtTextMeasure measure;
+    orvela::ShellServices services{&messages, &clock, &measure, nullptr};
+    orvela::Shell shell(orvela::ContentPaths(contentRoot), services);
+
+    shell.HaemtaPathINI();
+    if (!shell.HaemtaFilTabell()) return 1;
+    shell.SkapaSlumptal(1, 1000);
+
+    orvela::AppWindowOpener opener;
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    orvela::TForm1 form(shell, opener, screen);
+    ExitWhenPainted exitFilter;
+    if (exitWhenShown) form.installEventFilter(&exitFilter);
+    form.show();
+    return QApplication::exec();
+}

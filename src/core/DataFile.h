@@ -1,0 +1,52 @@
+#pragma once
+// Reading exercise data files line by line. Lines end in CR LF (LF alone is accepted too) and are
+// kept as Windows-1252 bytes.
+//
+// Line kinds: empty and ";" lines are ignored; "$§" is the instruction, "$%" the worksheet note,
+// any other "$" line a heading; every other line is an item (plain or scrambled).
+
+#include "AnsiText.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace orvela {
+
+class LineReader {
+public:
+    explicit LineReader(const std::filesystem::path& path);
+    bool isOpen() const { return in_.is_open() && !failed_; }
+    // The next line without its line end; false at the end of the file.
+    bool next(AnsiText& line);
+
+private:
+    std::ifstream in_;
+    bool failed_ = false;
+};
+
+enum class LineKind { Ignored, Instruction, WorksheetNote, Heading, Item };
+
+LineKind lineKind(const AnsiText& line);
+inline bool isItemLine(const AnsiText& line) { return lineKind(line) == LineKind::Item; }
+
+// The text of a header line after its one- or two-character tag, cut to 80 characters.
+AnsiText headerText(const AnsiText& line);
+
+// The header texts of a data file.
+struct DataFileHeader {
+    AnsiText headings[3];
+    int headingCount = 0; // 0..3
+    AnsiText instruction;
+    AnsiText worksheetNote;
+    bool hasInstruction = false;
+    bool hasWorksheetNote = false;
+};
+
+// Reads a data file's header lines and, with countAll, counts its item lines. Without countAll
+// only the first six lines are read (where the header lines stand). nullopt when the file cannot
+// be opened.
+std::optional<int> scanDataFile(const std::filesystem::path& path, bool countAll,
+                                DataFileHeader& header);
+
+} // namespace orvela

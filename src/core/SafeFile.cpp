@@ -1,0 +1,122 @@
+#include "SafeFile.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace orvela {
+
+std::optional<std::string> readWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return std::move(ss).str();
+}
+
+namespace {
+
+bool writeAll(int fd, std::string_view data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void syncDirectory(const fs::path& dir) {
+    int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+bool replaceFile(const fs::path& target, std::string_view data, const fs::path& scratch,
+                 std::string& error) {
+    int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
+    int savedErrno = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (ok && ::rename(scratch.c_str(), target.c_str()) != 0) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (!ok) {
+        error = std::strerror(savedErrno);
+        ::unlink(scratch.c_str());
+        return false;
+    }
+    syncDirectory(target.parent_path());
+    return true;
+}
+
+bool replaceFile(const fs::path& target, std::string_view data, std::string& error) {
+    fs::path scratch = target;
+    scratch += ".new";
+    return replaceFile(target, data, scratch, error);
+}
+
+DirectoryLock::DirectoryLock(const fs::path& lockFile, int timeoutMs) {
+    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return;
+    struct flock fl {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        if (::fcntl(fd, F_SETLK, &fl) == 0) {
+            fd_ = fd;
+            return;
+        }
+        if ((errno != EACCES && errno != EAGAIN && errno != EINTR) ||
+            std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+DirectoryLock::~DirectoryLock() {
+    if (fd_ >= 0) ::close(fd_); // closing releases the lock
+}
+
+bool canCreateFileIn(const fs::path& dir, std::string_view probeName) {
+    fs::path probe = dir / std::string(probeName);
+    int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        ::close(fd);
+        ::unlink(probe.c_str());
+        return true;
+    }
+    if (errno != EEXIST) return false;
+    // A probe left from an earlier run: writable means a file can be created here.
+    fd = ::open(probe.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
+} // namespace orvela

@@ -1,0 +1,45 @@
+#pragma once
+// Files the program writes are never rewritten in place: the new contents go to a scratch file in
+// the same directory, are flushed to the disk, and the scratch file is then renamed over the old
+// one. A crash leaves either the old or the new file, never a half-written one. A lock file in the
+// directory keeps two copies of the program (a classroom sharing one network directory) from
+// interleaving their read-modify-write cycles.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvela {
+
+namespace fs = std::filesystem;
+
+// Reads a whole file; nullopt when it cannot be opened or read.
+std::optional<std::string> readWholeFile(const fs::path& path);
+
+// Writes `data` to `scratch` (created or truncated, in the target's directory), flushes it and
+// renames it over `target`. On failure the target is untouched, the scratch file removed, and
+// `error` says why (UTF-8).
+bool replaceFile(const fs::path& target, std::string_view data, const fs::path& scratch,
+                 std::string& error);
+// As above with a scratch name derived from the target's.
+bool replaceFile(const fs::path& target, std::string_view data, std::string& error);
+
+// An exclusive lock on a lock file, held from construction until destruction. Waits up to
+// `timeoutMs` for another holder; locked() tells whether it was obtained.
+class DirectoryLock {
+public:
+    DirectoryLock(const fs::path& lockFile, int timeoutMs = 10000);
+    ~DirectoryLock();
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+    bool locked() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+// True when a file can be created in `dir` (it is created and removed again).
+bool canCreateFileIn(const fs::path& dir, std::string_view probeName);
+
+} // namespace orvela

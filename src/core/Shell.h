@@ -1,0 +1,140 @@
+#pragma once
+// The main window's shared routines and the shared exercise state they work on. The main window
+// owns one Shell; every menu and exercise window reaches the routines and the state through it.
+// The routines keep their established names (Kolla, haemtaord, svarstest ...), so the rule for
+// any behaviour is found by its name. Their bodies are grouped by topic:
+//   Settings.cpp       settings and path files, directory checks
+//   DataFiles.cpp      data-file table, counting, reading and splitting items, item order
+//   ErrorList.cpp      the run-wide list of wrongly answered items
+//   AnswerChecking.cpp judging typed answers, the error lamp colour, spaces
+//   TextSplitting.cpp  breaking texts into lines, cutting out marked gaps
+//   Praise.cpp         praise files and lines
+//   Pictures.cpp       the picture order and captions, sounds
+
+#include "AnsiText.h"
+#include "ContentPaths.h"
+#include "Services.h"
+#include "SharedState.h"
+
+#include <cstdint>
+#include <random>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvela {
+
+struct ShellServices {
+    Messages* messages = nullptr;
+    Clock* clock = nullptr;
+    TextMeasure* measure = nullptr;
+    Sound* sound = nullptr;
+};
+
+class Shell {
+public:
+    Shell(ContentPaths paths, ShellServices services);
+
+    SharedState& state() { return s_; }
+    const SharedState& state() const { return s_; }
+    const ContentPaths& paths() const { return paths_; }
+    ContentPaths& paths() { return paths_; }
+    ShellServices& services() { return services_; }
+
+    // ---- Settings.cpp ----
+    // Reads the path file into DiagnosisDir and ScoreDir.
+    void HaemtaPathINI();
+    // Reads the settings file into ShowAnswerSeconds, SoundSetting, PictureSetting.
+    void HaemtaFranINI();
+    // Writes the three settings back to the settings file; false (with a message) on failure.
+    bool SparaFranINI();
+    // The start-up check of ScoreDir: missing or not writable gives ContentRoot\RESULTAT\.
+    void KontrolleraScoreDir();
+    // True when a file can NOT be created in `dir`.
+    static bool KatalogSkrivbar(const std::string& dir);
+    // True when the diagnosis can be stored in `dir`; tells the pupil otherwise.
+    bool DiagnosFileWish(const std::string& dir);
+    // ContentRoot + "\RESULTAT" as a real path.
+    std::string resultDir() const;
+
+    // ---- DataFiles.cpp ----
+    // Fills FileTable (and, from the list file, the praise-file table). False when the DATA
+    // directory cannot be found (the warning has then been shown).
+    bool HaemtaFilTabell();
+    void SkapaSlumptal(int low, int high);
+    bool Kolla(const AnsiText& name);
+    void ordantal(const AnsiText& name, int index, bool countAll, int target);
+    int haemta_slumptal(int position, int fileIndex);
+    void haemtaord(const AnsiText& name, int n);
+    void str_postarray(const AnsiText& line);
+    static std::uint16_t GeProgramtal(const AnsiText& name);
+    AnsiText kryptrad(const AnsiText& line) const;
+    AnsiText dekryptrad(const AnsiText& line) const;
+    // The path of a file in DATA, found without regard to letter case (empty when missing).
+    std::filesystem::path dataFile(const AnsiText& name) const;
+
+    // ---- ErrorList.cpp ----
+    // 0 fetch, 1 remove, 2 move to the end, 3 append.
+    void haemtafel(const AnsiText& name, int operation);
+
+    // ---- Praise.cpp ----
+    void HaemtaLovordFiler();
+    void HaemtaLovordFilNamn();
+    bool KollaLovOrd(const AnsiText& name);
+    int haemta_Lovordslumptal(int position, int fileIndex);
+    AnsiText LovordMen(const AnsiText& text) const;
+    static int GeDiagnosTyp(int programNumber);
+    // The praise line for the end of a run (fields 1, 2 and 3 after the placeholders), or nullopt
+    // when no praise file fits or the file has no lines.
+    std::optional<OneBased<AnsiText, 3>> nextPraise();
+
+    // ---- AnswerChecking.cpp ----
+    static AnsiText MellanslagBort(const AnsiText& text);
+    std::uint16_t svarstest(const AnsiText& expected, const AnsiText& typed, int mode) const;
+    int GreenRedTest(const AnsiText& typed, const AnsiText& expected) const;
+
+    // ---- TextSplitting.cpp ----
+    void dela_mening(int left, int right, const AnsiText& text, int maxLines);
+    void LetaPrep(const AnsiText& text);
+    // The font dela_mening measures in for the current ProgramNumber.
+    FontSpec splittingFont() const;
+
+    // ---- Pictures.cpp ----
+    void GeLjudDirectory();
+    void SpelaUppWavLjud(const AnsiText& name);
+    int haemta_Bildslumptal();
+    AnsiText GeBildText(int n);
+    // "\BILD\" + prefix + number with three digits + ".BMP"
+    static std::string pictureFileName(const std::string& prefix, int n);
+
+    // The shared random generator, reseeded from the clock where the program asks for it.
+    std::mt19937& random() { return random_; }
+    void reseedRandom();
+    // A whole number from 0 to n-1 with equal chance.
+    int randomBelow(int n);
+
+    void showMessage(std::string_view text);
+    void showWarning(std::string_view text);
+
+private:
+    SharedState s_;
+    ContentPaths paths_;
+    ShellServices services_;
+    std::mt19937 random_;
+
+    // Names in DATA that begin with `prefix` and end with `ext` (letter case ignored, shown in
+    // upper case), at most `limit`, sorted by character code; nullopt without a DATA directory.
+    std::optional<std::vector<AnsiText>> listDataDirectory(std::string_view prefix,
+                                                           std::string_view ext,
+                                                           std::size_t limit);
+    // The item number at `position` among the entries 1..count of RandomOrder (the last one found
+    // when there are fewer).
+    int nthInOrder(int position, int count) const;
+    static int drawableCount(int count);
+    // The index of an entry in the error list whose file is `fileIndex`, or 0.
+    std::size_t firstErrorEntry(int fileIndex) const;
+    // The number of entries in use.
+    std::size_t usedErrorEntries() const;
+};
+
+} // namespace orvela
