@@ -1,0 +1,167 @@
+// The main window at several screen sizes: scaling, start pictures, captions, worksheet mode.
+
+#include "Fakes.h"
+#include "TForm1.h"
+
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvela;
+using namespace orvela::testing;
+
+namespace {
+
+struct MainWindowFixture : ::testing::Test {
+    ShellFixture f;
+    FakeOpener opener;
+
+    void SetUp() override {
+        f.content.write("DATA/FRA00001.DAT", {"a#b"});
+        ASSERT_TRUE(f.shell.HaemtaFilTabell());
+        f.shell.SkapaSlumptal(1, 1000);
+    }
+    void writePictures(char size, int missing = 0) {
+        std::filesystem::create_directories(f.content.root() / "BILD");
+        for (int n = 1; n <= 30; ++n) {
+            if (n == missing) continue;
+            QImage img(40 + n, 30, QImage::Format_RGB32);
+            img.fill(Qt::darkGreen);
+            std::filesystem::path p = f.content.root() / Shell::pictureFileName(std::string("FRA") + size, n);
+            ASSERT_TRUE(img.save(QString::fromStdString(p.string()), "BMP"));
+        }
+    }
+    QWidget* child(QWidget& w, const char* name) {
+        return w.findChild<QWidget*>(QString::fromLatin1(name));
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowFixture, PictureSizeLetterByScreenWidth) {
+    EXPECT_EQ(TForm1::pictureSizeLetter(640), 'L');
+    EXPECT_EQ(TForm1::pictureSizeLetter(699), 'L');
+    EXPECT_EQ(TForm1::pictureSizeLetter(700), 'M');
+    EXPECT_EQ(TForm1::pictureSizeLetter(800), 'M');
+    EXPECT_EQ(TForm1::pictureSizeLetter(900), 'M');
+    EXPECT_EQ(TForm1::pictureSizeLetter(1024), 'S');
+}
+
+TEST_F(MainWindowFixture, ScreenSizesScaleTheMenuAndPlaceThePictures) {
+    struct Case {
+        int w, h;
+        char letter;
+    } cases[] = {{640, 480, 'L'}, {800, 600, 'M'}, {1024, 768, 'S'}, {1920, 1080, 'S'}};
+    for (const Case& c : cases) {
+        writePictures(c.letter);
+        TForm1 form(f.shell, opener, QSize(c.w, c.h));
+        form.show();
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        QWidget* menu = child(form, "MenuPanel");
+        EXPECT_EQ(menu->x(), (c.w - menu->width()) / 2) << "the menu is centred";
+        EXPECT_LE(menu->y() + menu->height(), c.h) << "the menu fits the screen";
+        EXPECT_GT(f.s.LayoutUnit, 5);
+        if (c.w == 1024) {
+            EXPECT_GT(f.s.ScalePercent, 100);
+        } else if (c.w == 640) {
+            EXPECT_LT(f.s.ScalePercent, 100);
+        }
+        const int leftColumnWidth = child(form, "BildImage11")->width();
+        for (const char* name : {"BildImage11", "BildImage12", "BildImage13"}) {
+            QWidget* pic = child(form, name);
+            EXPECT_TRUE(pic->isVisible()) << name;
+            EXPECT_EQ(pic->x() + leftColumnWidth, menu->x()) << "the left column ends at the menu";
+        }
+        for (const char* name : {"BildImage21", "BildImage22", "BildImage23"})
+            EXPECT_EQ(child(form, name)->x(), menu->x() + menu->width()) << name;
+        for (int k = 1; k <= 6; ++k) EXPECT_GE(f.s.StartPictures[static_cast<std::size_t>(k)], 1);
+        f.s.PictureOrderPending = true;
+        f.s.PictureCursor = 1;
+    }
+}
+
+TEST_F(MainWindowFixture, AMissingStartPictureIsHiddenAndTheOthersShown) {
+    // The first picture of the order is the one left out.
+    int first = 0;
+    for (int v : f.s.RandomOrder)
+        if (v <= 30) {
+            first = v;
+            break;
+        }
+    writePictures('S', first);
+    TForm1 form(f.shell, opener, QSize(1024, 768));
+    form.show();
+    EXPECT_FALSE(child(form, "BildImage11")->isVisible());
+    EXPECT_TRUE(child(form, "BildImage12")->isVisible());
+    EXPECT_TRUE(child(form, "BildImage23")->isVisible());
+}
+
+TEST_F(MainWindowFixture, PicturesOffShowTheBackground) {
+    writePictures('S');
+    f.content.write("PROGRAM/FRAN.INI", {"[SETTINGS]", "FRENCHPICTURES=0"});
+    TForm1 form(f.shell, opener, QSize(1024, 768));
+    form.show();
+    EXPECT_TRUE(child(form, "Image1")->isVisible());
+    EXPECT_FALSE(child(form, "BildImage11")->isVisible());
+}
+
+TEST_F(MainWindowFixture, CaptionUnderThePictureUnderTheMouse) {
+    writePictures('S');
+    TForm1 form(f.shell, opener, QSize(1024, 768));
+    form.show();
+    form.BildImageMouseMove(3);
+    auto* label3 = form.findChild<QLabel*>(QStringLiteral("Label3"));
+    QWidget* pic = child(form, "BildImage21");
+    ASSERT_TRUE(label3->isVisible());
+    EXPECT_EQ(label3->y(), pic->y() + pic->height());
+    f.s.StartCaptionWanted = true;
+    std::string caption = f.shell.GeBildText(f.s.StartPictures[4]).toUtf8();
+    EXPECT_EQ(caption.rfind(label3->text().trimmed().toStdString(), 0), 0u)
+        << "the first line begins the start caption";
+}
+
+TEST_F(MainWindowFixture, WorksheetModeToggledTwiceLeavesEverythingEnabledAndNavy) {
+    TForm1 form(f.shell, opener, QSize(1024, 768));
+    form.show();
+    auto* menu = form.findChild<Panel*>(QStringLiteral("MenuPanel"));
+    auto* b7 = form.findChild<QPushButton*>(QStringLiteral("Button7"));
+    int resets = 0;
+    form.setWorksheetReset([&] { ++resets; });
+
+    b7->click();
+    EXPECT_EQ(f.s.ExerciseMode, Mode::Worksheet);
+    EXPECT_EQ(b7->text(), QStringLiteral("Avaktivera arbetsblad"));
+    EXPECT_EQ(menu->color(), colors::maroon);
+    for (const char* off : {"Button1", "Button3", "Button4", "Button6"})
+        EXPECT_FALSE(child(form, off)->isEnabled()) << off;
+    for (const char* on : {"Button2", "Button5", "Button7", "Button8", "Button9", "Button10"})
+        EXPECT_TRUE(child(form, on)->isEnabled()) << on;
+    EXPECT_TRUE(child(form, "Label2")->isVisible());
+
+    b7->click();
+    b7->click();
+    b7->click();
+    EXPECT_EQ(f.s.ExerciseMode, Mode::Practice);
+    EXPECT_EQ(menu->color(), colors::navy);
+    EXPECT_EQ(b7->text(), QString::fromUtf8("Göra arbetsblad"));
+    for (int b = 1; b <= 10; ++b)
+        EXPECT_TRUE(child(form, ("Button" + std::to_string(b)).c_str())->isEnabled()) << b;
+    EXPECT_FALSE(child(form, "Label2")->isVisible());
+    EXPECT_EQ(resets, 4);
+}
+
+TEST_F(MainWindowFixture, MenuButtonsOpenTheirWindowsAndEscapeCloses) {
+    TForm1 form(f.shell, opener, QSize(1024, 768));
+    form.show();
+    form.findChild<QPushButton*>(QStringLiteral("Button5"))->click();
+    form.findChild<QPushButton*>(QStringLiteral("Button6"))->click();
+    ASSERT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(opener.opened[0].menu, "TF5");
+    EXPECT_EQ(opener.opened[1].kind, WindowKind::TDiag);
+    EXPECT_EQ(f.s.ExerciseMode, Mode::DiagnosisTest);
+    form.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    EXPECT_EQ(f.s.ExerciseMode, Mode::Practice);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+}
