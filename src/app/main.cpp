@@ -5,6 +5,7 @@
 #include "QtServices.h"
 #include "Shell.h"
 #include "TForm1.h"
+#include "WindowFactories.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -58,6 +59,10 @@ int main(int argc, char** argv) {
     shell.SkapaSlumptal(1, 1000);
 
     orvela::AppWindowOpener opener;
+    orvela::AppContext context;
+    context.shell = &shell;
+    context.opener = &opener;
+    orvela::registerWindows(opener, context);
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     orvela::TForm1 form(shell, opener, screen);
     ExitWhenPainted exitFilter;

@@ -1,0 +1,41 @@
+#include "Window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace orvela {
+
+Window::Window(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+QSize Window::screenSize() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(1024, 768);
+}
+
+void Window::setBackground(const QColor& background) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, background);
+    setPalette(pal);
+}
+
+void Window::makeFullScreen(const QColor& background) {
+    fullScreen_ = true;
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setGeometry(QRect(QPoint(0, 0), screenSize()));
+    setBackground(background);
+}
+
+void Window::scaleByScalePercent() {
+    int percent = state().ScalePercent;
+    if (percent != 100) scaleWindow(this, percent);
+}
+
+void Window::showEvent(QShowEvent* e) {
+    if (fullScreen_) setGeometry(QRect(QPoint(0, 0), screenSize()));
+    QDialog::showEvent(e);
+}
+
+} // namespace orvela

@@ -1,0 +1,41 @@
+#pragma once
+// The base of the program's windows: a dialog shown modally (or driven directly by a test),
+// knowing the application context, with the common helpers for borderless full-screen windows
+// and for scaling by ScalePercent.
+
+#include <QDialog>
+#include <QSize>
+
+#include "AppContext.h"
+#include "Panel.h"
+#include "Scaling.h"
+
+namespace orvela {
+
+class Window : public QDialog {
+    Q_OBJECT
+public:
+    explicit Window(AppContext& context, QWidget* parent = nullptr);
+
+    AppContext& context() { return context_; }
+    Shell& shell() { return *context_.shell; }
+    SharedState& state() { return context_.shell->state(); }
+    int U() const { return context_.shell->state().LayoutUnit; }
+    // The screen the program runs on (the primary screen).
+    static QSize screenSize();
+
+protected:
+    // Borderless, covering the whole screen, in the given background colour.
+    void makeFullScreen(const QColor& background);
+    void setBackground(const QColor& background);
+    // Scales the window and its children when ScalePercent is not 100.
+    void scaleByScalePercent();
+    // The window is shown as a full-screen window when it is made full-screen, else normally.
+    void showEvent(QShowEvent* e) override;
+
+private:
+    AppContext& context_;
+    bool fullScreen_ = false;
+};
+
+} // namespace orvela
