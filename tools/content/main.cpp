@@ -4,8 +4,10 @@
 //   orvela-content unscramble [FILE]   unscramble them again
 //   orvela-content count FILE          the number of items as the program counts them, then the
 //                                      file's header lines
+// Further command families live in their own files and are declared in Commands.h.
 
 #include "AnsiText.h"
+#include "Commands.h"
 #include "DataFile.h"
 #include "Scrambling.h"
 
@@ -73,5 +75,6 @@ int main(int argc, char** argv) {
     if (cmd == "scramble") return transformLines(argc, argv, &kryptrad);
     if (cmd == "unscramble") return transformLines(argc, argv, &dekryptrad);
     if (cmd == "count" && argc == 3) return count(argv[2]);
+    // (further commands above this line)
     return usage();
 }
