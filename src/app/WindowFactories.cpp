@@ -2,7 +2,14 @@
 
 #include "WindowFactories.h"
 
+#include "TFLERBAR.h"
+#include "TSKRIV.h"
+#include "TSkrivinf.h"
+#include "TMenu.h"
+#include "TRegelform.h"
 #include "TStallin.h"
+#include "TDiag.h"
+#include "Tdiaprot.h"
 
 namespace orvela {
 
@@ -10,6 +17,16 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     AppContext* c = &context;
     opener.registerKind(WindowKind::TStallin,
                         [c](const WindowRequest&) { return std::make_unique<TStallin>(*c); });
+    opener.registerKind(WindowKind::TSKRIV,
+                        [c](const WindowRequest&) { return std::make_unique<TSKRIV>(*c); });
+    opener.registerKind(WindowKind::Menu, [c](const WindowRequest& request) { return std::make_unique<TMenu>(*c, request.menu); });
+    opener.registerKind(WindowKind::TRegelform, [c](const WindowRequest& request) { return std::make_unique<TRegelform>(*c, request.ruleNumber); });
+    opener.registerKind(WindowKind::TSkrivinf,
+                        [c](const WindowRequest&) { return std::make_unique<TSkrivinf>(*c); });
+    opener.registerKind(WindowKind::TFLERBAR,
+                        [c](const WindowRequest&) { return std::make_unique<TFLERBAR>(*c); });
+    opener.registerKind(WindowKind::TDiag, [c](const WindowRequest&) { return std::make_unique<TDiag>(*c); });
+    opener.registerKind(WindowKind::Tdiaprot, [c](const WindowRequest&) { return std::make_unique<Tdiaprot>(*c); });
     // (new kinds above this line)
 }
 

@@ -2,9 +2,12 @@
 // the run-wide random order, then show the main window and run until it closes.
 
 #include "AppWindowOpener.h"
+#include "QtPrinting.h"
 #include "QtServices.h"
+#include "QtSound.h"
 #include "Shell.h"
 #include "TForm1.h"
+#include "TUtskrift.h"
 #include "WindowFactories.h"
 
 #include <QApplication>
@@ -51,7 +54,8 @@ int main(int argc, char** argv) {
     orvela::QtMessages messages;
     orvela::SystemClock clock;
     orvela::QtTextMeasure measure;
-    orvela::ShellServices services{&messages, &clock, &measure, nullptr};
+    orvela::QtSound sound;
+    orvela::ShellServices services{&messages, &clock, &measure, &sound};
     orvela::Shell shell(orvela::ContentPaths(contentRoot), services);
 
     shell.HaemtaPathINI();
@@ -59,12 +63,18 @@ int main(int argc, char** argv) {
     shell.SkapaSlumptal(1, 1000);
 
     orvela::AppWindowOpener opener;
+    orvela::QtPrinting printing;
     orvela::AppContext context;
     context.shell = &shell;
     context.opener = &opener;
+    context.printing = &printing;
     orvela::registerWindows(opener, context);
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     orvela::TForm1 form(shell, opener, screen);
+    // The worksheet window lives as long as the main window; switching worksheet mode empties it.
+    orvela::TUtskrift worksheet(context);
+    context.worksheet = &worksheet;
+    form.setWorksheetReset([&worksheet] { worksheet.restart(); });
     ExitWhenPainted exitFilter;
     if (exitWhenShown) form.installEventFilter(&exitFilter);
     form.show();

@@ -10,6 +10,8 @@
 //   TextSplitting.cpp  breaking texts into lines, cutting out marked gaps
 //   Praise.cpp         praise files and lines
 //   Pictures.cpp       the picture order and captions, sounds
+//   DiagnosisFiles.cpp the diagnosis directory, file and password file, pupils' records
+//   DiagnosisResults.cpp results and statuses of the diagnosis programmes
 
 #include "AnsiText.h"
 #include "ContentPaths.h"
@@ -17,6 +19,7 @@
 #include "SharedState.h"
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <optional>
 #include <string>
@@ -107,6 +110,56 @@ public:
     // "\BILD\" + prefix + number with three digits + ".BMP"
     static std::string pictureFileName(const std::string& prefix, int n);
 
+    // ---- DiagnosisFiles.cpp ----
+    // The diagnosis directory (DiagnosisDir, or ContentRoot\RESULTAT while it is unset).
+    std::filesystem::path diagnosisDir() const;
+    // The check of the diagnosis directory, once per program run (DiagnosisPathChecked): when no
+    // file can be created in DiagnosisDir, the pupil is told (DiagnosFileWish) and the diagnosis
+    // goes to ContentRoot\RESULTAT for the rest of the run.
+    void checkDiagnosisDirectory();
+    // The names of the stored pupils, unscrambled, at most 21 characters, sorted as a Swedish
+    // list is; a name stored twice is listed twice. nullopt when there is no diagnosis file (or
+    // it cannot be read): the pupil then types a new name at once.
+    std::optional<std::vector<AnsiText>> VisaListbox();
+    // Whether a stored record carries the name (letter case ignored). When not, CurrentPupil is
+    // cleared. CurrentPupil.name := name in both cases.
+    bool NamnFinns(const AnsiText& name);
+    // Loads the first record carrying the name into CurrentPupil (cleared when there is none),
+    // sets CurrentPupil.name := name and returns the stored password (empty = none).
+    AnsiText HaemtaElev(const AnsiText& name);
+    // Clears CurrentPupil as for a new pupil.
+    void NollstaellElev();
+    // Stores CurrentPupil in place of its record (or at the end for a new pupil). Silent; false
+    // when nothing could be stored (the record in memory is stored by the next store).
+    bool SparaProtokoll();
+    // Deletes the records named DeleteName after asking; true when they were deleted. No sets
+    // DeleteMode := 0.
+    bool SparaRaderaProt();
+    // Puts the diagnosis file aside as "FR" + Datumstaempel + ".DIS"; true when done.
+    bool RaderaAlla();
+    // The current date and time as "YYMMDDHHMI".
+    std::string Datumstaempel();
+    // 1: loads TeacherPassword from the password file, creating the file with the initial
+    // password when it is missing. 2: stores CurrentPupil.password as the new administrator
+    // password. False (after a message) when the file could not be read or written.
+    bool LaerarLosen(int operation);
+    // The reserve password, accepted in place of the administrator password.
+    static AnsiText reservePassword();
+    // Whether a typed administrator password is accepted (TeacherPassword or the reserve).
+    bool teacherPasswordAccepted(const AnsiText& typed) const;
+
+    // ---- DiagnosisResults.cpp ----
+    // Stores the result of a finished (or broken-off) diagnosis test of CurrentProgramme in
+    // CurrentPupil with the date and time, sets ProtocolSave and has the protocol redrawn (which
+    // stores the record); with no protocol to redraw, the record is stored here.
+    void diagnosback(int rightCount);
+    // The status of programme 1..20 from its result; adjusts the next programme's status for
+    // programmes 1 to 3. The caller stores the returned status.
+    std::uint8_t GeStatusTal(int programme);
+    // What diagnosback calls to enable, redraw and repaint the open protocol window; empty while
+    // no protocol is open.
+    void setProtocolRedraw(std::function<void()> redraw) { protocolRedraw_ = std::move(redraw); }
+
     // The shared random generator, reseeded from the clock where the program asks for it.
     std::mt19937& random() { return random_; }
     void reseedRandom();
@@ -121,6 +174,7 @@ private:
     ContentPaths paths_;
     ShellServices services_;
     std::mt19937 random_;
+    std::function<void()> protocolRedraw_; // DiagnosisResults.cpp
 
     // Names in DATA that begin with `prefix` and end with `ext` (letter case ignored, shown in
     // upper case), at most `limit`, sorted by character code; nullopt without a DATA directory.

@@ -3,5 +3,8 @@
 // line and returns the exit status: 0 success, 1 bad input (with a message on stderr), 2 usage.
 
 namespace orvela::tool {
+int diagnosis(int argc, char** argv); // Diagnosis.cpp: list, export, import
+int judge(int argc, char** argv); // Judge.cpp: judge a typed answer against an item
+int lint(int argc, char** argv); // Lint.cpp: check a content tree against the catalogue
 // (declarations of further commands above this line)
 } // namespace orvela::tool

@@ -25,7 +25,11 @@ int usage() {
     std::cerr << "Användning:\n"
                  "  orvela-content scramble [FIL]     kryptera raderna (standard in utan FIL)\n"
                  "  orvela-content unscramble [FIL]   dekryptera raderna\n"
-                 "  orvela-content count FIL          antal uppgifter, sedan rubrikraderna\n";
+                 "  orvela-content count FIL          antal uppgifter, sedan rubrikraderna\n"
+                 "  orvela-content judge FIL UPPGIFT SVAR [LÄGE]\n"
+                 "                                    bedöm ett svar som programmet gör\n"
+                 "  orvela-content lint ROT [--only TYP,TYP...]\n"
+                 "                                    kontrollera innehållet mot menyerna\n";
     return 2;
 }
 
@@ -75,6 +79,9 @@ int main(int argc, char** argv) {
     if (cmd == "scramble") return transformLines(argc, argv, &kryptrad);
     if (cmd == "unscramble") return transformLines(argc, argv, &dekryptrad);
     if (cmd == "count" && argc == 3) return count(argv[2]);
+    if (cmd == "diagnosis") return tool::diagnosis(argc, argv);
+    if (cmd == "judge") return tool::judge(argc, argv);
+    if (cmd == "lint") return tool::lint(argc, argv);
     // (further commands above this line)
     return usage();
 }

@@ -1,0 +1,186 @@
+// The end of a run: reward picture, praise, the diagnosis steps, and the end panel's buttons
+// (correction run, continue, cancel, settings).
+
+#include "ExerciseWindow.h"
+#include "ProtocolLink.h"
+#include "QtText.h"
+
+#include <QFontMetrics>
+
+namespace orvela {
+
+void ExerciseWindow::showRewardPicture() {
+    SharedState& s = state();
+    regelknapp->hide();
+    BildTextPanel->hide();
+    BildPanelen->show();
+    BildPanelen->raise();
+    if (!(s.PictureSetting == 1 || s.PictureSetting == 3)) {
+        Image1->hide();
+        BildTextPanel->hide();
+        return;
+    }
+    int n = shell().haemta_Bildslumptal();
+    std::optional<fs::path> file = shell().paths().find(Shell::pictureFileName("FRA", n));
+    QPixmap pm;
+    if (file) pm.load(QString::fromStdString(file->string()));
+    if (pm.isNull()) {
+        Image1->hide();
+        return;
+    }
+    Image1->setPixmap(pm);
+    Image1->show();
+    BildLabel->setText(toQString(s.PictureCaption));
+    BildLabel->adjustSize();
+    const int u = U();
+    BildTextPanel->setGeometry(0, 0, BildLabel->width() + 2 * u, BildLabel->height() + u / 2);
+    BildLabel->setGeometry(0, 0, BildTextPanel->width(), BildTextPanel->height());
+    BildTextPanel->show();
+    BildTextPanel->raise();
+}
+
+void ExerciseWindow::Avslutning() {
+    SharedState& s = state();
+    runState_ = RunState::Ended;
+    showRewardPicture();
+    if (mode() == Mode::DiagnosisTest) s.DiagnosisReturnMarker = 0;
+
+    if ((mode() == Mode::FollowUp1 || mode() == Mode::FollowUp2) && !s.CorrectionRun &&
+        s.RightCount >= QuestionsPerRun - 2) {
+        if (mode() == Mode::FollowUp2) {
+            std::size_t p = static_cast<std::size_t>(std::clamp(s.CurrentProgramme, 1, 20));
+            s.CurrentPupil.status[p] = 2;
+            int status = shell().GeStatusTal(s.CurrentProgramme);
+            s.DiagnosisReturnMarker = 5;
+            if (context().protocol)
+                context().protocol->setStatusCell(
+                    s.CurrentProgramme, QStringLiteral("    ") + QString::fromLatin1(statusWord(status)));
+            s.ExerciseMode = Mode::DiagnosisTest;
+            s.RightCount = 0;
+            if (context().protocol) context().protocol->setProtocolEnabled(true);
+            closeWindow();
+            return;
+        }
+        s.ExerciseMode = Mode::FollowUp2;
+    }
+    if (mode() == Mode::DiagnosisTest) {
+        if (s.DiagnosisReturnMarker != 5) shell().diagnosback(s.RightCount);
+        closeWindow();
+        return;
+    }
+    beforePraise();
+    if (mode() == Mode::Practice && !s.CorrectionRun && s.RightCount >= s.RunLength - 2) {
+        LovordPanel->show();
+        LovordPanel->raise();
+        LovordLabel1->clear();
+        if (std::optional<OneBased<AnsiText, 3>> praise = shell().nextPraise())
+            RitaLovord(toQString((*praise)[1]), toQString((*praise)[2]), toQString((*praise)[3]));
+    }
+    Panel1->show();
+    Panel1->raise();
+    focusEndPanel();
+}
+
+void ExerciseWindow::RitaLovord(const QString& a, const QString& b, const QString& c) {
+    const int u = U();
+    LovordYttershape->setGeometry(0, 0, LovordPanel->width(), LovordPanel->height());
+    lovordinnershape->setGeometry(u / 2, u / 2, LovordPanel->width() - u, LovordPanel->height() - u);
+    LovordLabel1->setText(a + QLatin1Char(' ') + b + QLatin1Char(' ') + c);
+    const int innerW = lovordinnershape->width();
+    const int innerH = lovordinnershape->height();
+    int size = 30;
+    LovordLabel1->setFont(pointFont(size, true));
+    auto fm = [&] { return QFontMetrics(LovordLabel1->font()); };
+    while (fm().horizontalAdvance(LovordLabel1->text()) > innerW - u && size >= 11)
+        LovordLabel1->setFont(pointFont(--size, true));
+    while (fm().height() > innerH - u / 2 && size >= 11)
+        LovordLabel1->setFont(pointFont(--size, true));
+    LovordLabel1->adjustSize();
+    LovordLabel1->move((innerW - LovordLabel1->width()) / 2,
+                       (innerH - u / 2 - LovordLabel1->height()) / 2);
+}
+
+void ExerciseWindow::Button1Click() {
+    SharedState& s = state();
+    BildPanelen->hide();
+    if (correctionModes() && errorCountOfFile() > 0) {
+        if (mode() == Mode::Practice) LovordPanel->hide();
+        s.RightCount = 0;
+        s.CorrectionRun = 1;
+        s.RunLength = std::min({errorCountOfFile(), s.SavedRunLength, 10});
+        s.QuestionNumber = 1;
+        NyStartaAster(true);
+        if (mode() == Mode::FollowUp1 || mode() == Mode::FollowUp2)
+            s.ExerciseMode = Mode::FollowUpCorrection;
+    }
+    if (offersLamp()) {
+        lampknapp->setVisible(!LampOn);
+        LampShape->setVisible(LampOn);
+    }
+    Panel1->hide();
+    BitBtn1->setEnabled(true);
+    if (DiagPanel1->isVisible()) Aster1->hide();
+    NyPost();
+    setAnswerEnabled(true, true);
+}
+
+void ExerciseWindow::Button2Click() {
+    SharedState& s = state();
+    Panel1->hide();
+    if (s.QuestionNumber >= s.RunLength) {
+        BildPanelen->hide();
+        if (mode() == Mode::Practice) LovordPanel->hide();
+        if (offersLamp()) {
+            lampknapp->setVisible(!LampOn);
+            LampShape->setVisible(LampOn);
+        }
+        s.RightCount = 0;
+        s.CorrectionRun = 0;
+        s.RunLength = s.SavedRunLength;
+        if (mode() == Mode::FollowUpCorrection) s.ExerciseMode = Mode::FollowUp1;
+        if (isDiagnosisMode(mode())) UppDateraDiagnosResultatet();
+        if (mode() != Mode::Practice) {
+            Aster1->hide();
+            TestOverSkrift();
+        } else {
+            NyStartaAster(true);
+        }
+        s.QuestionNumber = 1;
+        NyPost();
+    }
+    runState_ = RunState::Answering;
+    setAnswerEnabled(true, true);
+    rensa();
+    BitBtn1->setEnabled(true);
+    regelknapp->setEnabled(true);
+    BitBtn3->setEnabled(true);
+}
+
+void ExerciseWindow::rensa() {
+    SharedState& s = state();
+    if (offersLamp()) {
+        lampknapp->setVisible(!LampOn);
+        lampknapp->setEnabled(true);
+    } else {
+        lampknapp->hide();
+        LampShape->hide();
+    }
+    s.RightCount = 0;
+    s.WrongCount = 0;
+}
+
+void ExerciseWindow::Button3Click() {
+    Mode m = mode();
+    if ((isDiagnosisMode(m) || m == Mode::FollowUpCorrection) && context().protocol)
+        context().protocol->setProtocolEnabled(true);
+    closeWindow();
+}
+
+void ExerciseWindow::BitBtn1Click() {
+    SharedState& s = state();
+    context().opener->open(WindowRequest{WindowKind::TStallin, {}, 0});
+    if (s.QuestionNumber < s.RunLength) setAnswerEnabled(true, true);
+    Panel1->setVisible(s.QuestionNumber > s.RunLength);
+}
+
+} // namespace orvela

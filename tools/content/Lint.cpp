@@ -1,0 +1,481 @@
+// orvela-content lint ROOT [--only KIND,KIND...]
+//
+// Checks a content tree against the exercise catalogue: every data file a menu entry or a
+// diagnosis task names is there and has items, and each item has what its exercise window reads
+// (fields, "<" ">" marks, gaps, word tiles). One line per finding, "FILE:LINE: fel|varning: ...",
+// where line 0 stands for the whole file, then a summary. Exit status 1 when there are errors.
+
+#include "Catalogue.h"
+#include "Commands.h"
+#include "DataFile.h"
+#include "Shell.h"
+
+#include <algorithm>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace orvela::tool {
+
+namespace {
+
+// A data file to check, with where the program opens it.
+struct Target {
+    std::string file; // as the catalogue names it
+    WindowKind kind;
+    std::string usedBy; // UTF-8, for messages
+};
+
+struct Finding {
+    std::string file;
+    int line = 0;
+    bool error = true;
+    std::string message;
+};
+
+std::string quoted(const AnsiText& t) {
+    return "\"" + t.toUtf8() + "\"";
+}
+std::string quoted(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
+
+bool blank(const AnsiText& t) {
+    return t.bytes().find_first_not_of(' ') == std::string::npos;
+}
+
+std::string upperAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    return s;
+}
+
+// The fill-in exercise reads its gap sentence from field 1 for these programs, from field 2
+// (after a source sentence in field 1) for all others.
+bool oneSentenceFormat(int program) {
+    return program == 14 || program == 17 || program == 117 || program == 55150 ||
+           program == 55200 || program == 55600 || program == 55700 || program == 56114 ||
+           program == 56115 || (program >= 56920 && program <= 56970);
+}
+
+// The word-tile exercise shows the Swedish translation (field 2) for these programs.
+bool showsTranslation(int program) {
+    return program == 6 || program == 106 || program == 51400;
+}
+
+// The answer field of the translation exercise takes at most this many characters.
+constexpr std::size_t kAnswerFieldLength = 55;
+// The word tiles: at most 12 words of at most 10 characters.
+constexpr std::size_t kMaxTiles = 12;
+constexpr std::size_t kTileLength = 10;
+constexpr int kHeaderLinesRead = 6;
+
+// What is wrong with the "<" ">" marks of a text, or an empty string.
+std::string markProblem(const AnsiText& text) {
+    bool open = false;
+    for (unsigned char c : text.bytes()) {
+        if (c == '<') {
+            if (open) return "\"<\" inuti en annan markering (saknar \">\")";
+            open = true;
+        } else if (c == '>') {
+            if (!open) return "\">\" utan \"<\" före";
+            open = false;
+        }
+    }
+    return open ? "\"<\" utan avslutande \">\"" : "";
+}
+
+// The words between "<" and ">", in order.
+std::vector<AnsiText> markedWords(const AnsiText& text) {
+    std::vector<AnsiText> out;
+    const std::string& b = text.bytes();
+    std::size_t pos = 0;
+    while ((pos = b.find('<', pos)) != std::string::npos) {
+        std::size_t end = b.find('>', pos + 1);
+        out.push_back(AnsiText(
+            b.substr(pos + 1, end == std::string::npos ? std::string::npos : end - pos - 1)));
+        pos = end == std::string::npos ? b.size() : end + 1;
+    }
+    return out;
+}
+
+bool isCapital(unsigned char c) {
+    return ansiLower(c) != c;
+}
+
+class Linter {
+public:
+    Linter(const fs::path& root, std::string rootShown)
+        : root_(root), rootShown_(std::move(rootShown)), paths_(root),
+          shell_(ContentPaths(root), ShellServices{}) {}
+
+    bool hasDataDirectory() const { return paths_.find("DATA").has_value(); }
+    void checkFileTable(const std::vector<Target>& targets);
+    void checkFile(const Target& t);
+    int report() const;
+
+private:
+    fs::path root_;
+    std::string rootShown_;
+    ContentPaths paths_;
+    Shell shell_;
+    std::vector<Finding> findings_;
+    int filesChecked_ = 0;
+
+    // The word tiles of the file being checked.
+    std::vector<AnsiText> tiles_;
+    std::set<std::string> tileOverflow_; // distinct gap words (upper case) that got no tile
+
+    std::string shownPath(const std::string& nameInData) const {
+        return rootShown_ + "/DATA/" + nameInData;
+    }
+    void add(const std::string& file, int line, bool error, std::string message) {
+        findings_.push_back({file, line, error, std::move(message)});
+    }
+    void collectTiles(const std::vector<AnsiText>& itemLines);
+    void checkItem(const std::string& file, int lineNo, WindowKind kind, int program,
+                   const AnsiText& line);
+    void checkTranslation(const std::string& file, int lineNo);
+    void checkFillIn(const std::string& file, int lineNo, int program);
+    void checkWordTiles(const std::string& file, int lineNo, int program, const AnsiText& line);
+};
+
+void Linter::checkFileTable(const std::vector<Target>& targets) {
+    std::optional<fs::path> list = paths_.find("DATA/datfiler.fra");
+    if (list) {
+        // Only the files named in the list exist for the program, compared byte for byte.
+        const std::string shown = shownPath(list->filename().string());
+        LineReader reader(*list);
+        std::set<std::string> listed;
+        AnsiText line;
+        int lineNo = 0;
+        std::size_t dataFiles = 0;
+        while (reader.next(line)) {
+            ++lineNo;
+            std::string name = line.bytes();
+            name.erase(0, name.find_first_not_of(" \t"));
+            name.erase(name.find_last_not_of(" \t") + 1);
+            if (!isPlainFileName(name) || !upperAscii(name).ends_with(".DAT") || name.size() <= 4)
+                continue;
+            if (++dataFiles > kMaxDataFiles) {
+                add(shown, lineNo, true,
+                    "fler än 172 datafiler i listan; " + name + " läses inte av programmet");
+                continue;
+            }
+            listed.insert(name);
+        }
+        std::set<std::string> reported;
+        for (const Target& t : targets) {
+            if (listed.count(t.file) || !reported.insert(t.file).second) continue;
+            add(shown, 0, true,
+                t.file + " står inte i listan (stavat exakt så); programmet hittar inte filen");
+        }
+        return;
+    }
+    // Without the list the program takes the first 172 files FR*.DAT of the directory.
+    std::optional<fs::path> dir = paths_.find("DATA");
+    std::error_code ec;
+    std::size_t count = 0;
+    for (const fs::directory_entry& e : fs::directory_iterator(*dir, ec)) {
+        std::string upper = upperAscii(e.path().filename().string());
+        if (upper.starts_with("FR") && upper.ends_with(".DAT") && upper.size() > 4) ++count;
+    }
+    if (count > kMaxDataFiles)
+        add(rootShown_ + "/DATA", 0, true,
+            std::to_string(count) +
+                " filer FR*.DAT; programmet läser bara 172, så en del övningar kan saknas");
+}
+
+void Linter::checkFile(const Target& t) {
+    ++filesChecked_;
+    fs::path path = shell_.dataFile(AnsiText::ascii(t.file));
+    if (path.empty()) {
+        add(shownPath(t.file), 0, true, "filen finns inte (" + t.usedBy + ")");
+        return;
+    }
+    const std::string shown = shownPath(path.filename().string());
+    const std::size_t firstFinding = findings_.size();
+    LineReader reader(path);
+    if (!reader.isOpen()) {
+        add(shown, 0, true, "filen kan inte läsas (" + t.usedBy + ")");
+        return;
+    }
+    const int program = Shell::GeProgramtal(AnsiText::ascii(t.file));
+
+    struct Item {
+        int lineNo;
+        AnsiText line; // unscrambled
+    };
+    std::vector<Item> items;
+    AnsiText line;
+    int lineNo = 0;
+    while (reader.next(line)) {
+        ++lineNo;
+        switch (lineKind(line)) {
+        case LineKind::Ignored: break;
+        case LineKind::Item: items.push_back({lineNo, shell_.dekryptrad(line)}); break;
+        default:
+            if (lineNo > kHeaderLinesRead)
+                add(shown, lineNo, false,
+                    "rubrikrad efter de sex första raderna; den läses bara första gången filen "
+                    "öppnas");
+            break;
+        }
+    }
+    if (items.empty()) {
+        add(shown, 0, true, "filen har inga uppgifter (" + t.usedBy + ")");
+        return;
+    }
+    if (items.size() > kRandomOrderSize)
+        add(shown, 0, false,
+            "filen har " + std::to_string(items.size()) +
+                " uppgifter; bara de 1000 första kan komma med");
+
+    if (t.kind == WindowKind::TFLERBAR) {
+        std::vector<AnsiText> lines;
+        for (const Item& i : items)
+            lines.push_back(i.line);
+        collectTiles(lines);
+    }
+    for (const Item& i : items)
+        checkItem(shown, i.lineNo, t.kind, program, i.line);
+    // The file's findings in line order.
+    std::stable_sort(findings_.begin() + static_cast<std::ptrdiff_t>(firstFinding), findings_.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+}
+
+void Linter::checkItem(const std::string& file, int lineNo, WindowKind kind, int program,
+                       const AnsiText& line) {
+    // The fields as the program splits them (the line is already unscrambled, which leaves it
+    // unchanged when split again).
+    shell_.str_postarray(line);
+    switch (kind) {
+    case WindowKind::TSKRIV: checkTranslation(file, lineNo); break;
+    case WindowKind::TSkrivinf: checkFillIn(file, lineNo, program); break;
+    case WindowKind::TFLERBAR: checkWordTiles(file, lineNo, program, line); break;
+    default: break;
+    }
+}
+
+void Linter::checkTranslation(const std::string& file, int lineNo) {
+    const SharedState& s = shell_.state();
+    if (blank(s.ItemFields[1])) add(file, lineNo, true, "fält 1 (frågan) saknas");
+    if (blank(s.ItemFields[2])) {
+        add(file, lineNo, true, "fält 2 (svaret) saknas");
+        return;
+    }
+    // An answer that does not fit the answer field can only be given by an alternative.
+    bool fits = s.ItemFields[2].size() <= kAnswerFieldLength;
+    for (int k = s.ItemFieldCount - s.AltFieldCount + 1; k <= s.ItemFieldCount && k >= 1; ++k)
+        fits = fits || s.ItemFields[static_cast<std::size_t>(k)].size() <= kAnswerFieldLength;
+    if (!fits)
+        add(file, lineNo, false, "svaret är längre än 55 tecken och får inte plats i svarsfältet");
+}
+
+void Linter::checkFillIn(const std::string& file, int lineNo, int program) {
+    const SharedState& s = shell_.state();
+    const bool oneSentence = oneSentenceFormat(program) || blank(s.ItemFields[2]);
+    const AnsiText& gapSentence = oneSentence ? s.ItemFields[1] : s.ItemFields[2];
+    const char* gapField = oneSentence ? "fält 1" : "fält 2";
+    if (blank(gapSentence)) {
+        add(file, lineNo, true, std::string("luckmeningen (") + gapField + ") saknas");
+        return;
+    }
+    if (!oneSentence) {
+        std::string problem = markProblem(s.ItemFields[1]);
+        if (!problem.empty()) add(file, lineNo, true, "fält 1 (svenska meningen): " + problem);
+    }
+    std::string problem = markProblem(gapSentence);
+    if (!problem.empty()) {
+        add(file, lineNo, true, std::string("luckmeningen (") + gapField + "): " + problem);
+        return;
+    }
+    std::vector<AnsiText> gaps = markedWords(gapSentence);
+    if (gaps.empty())
+        add(file, lineNo, true,
+            std::string("luckmeningen (") + gapField + ") har ingen lucka <...>");
+    else if (gaps.size() > 2)
+        add(file, lineNo, true,
+            std::string("luckmeningen (") + gapField + ") har " + std::to_string(gaps.size()) +
+                " luckor; högst två går att fylla i");
+    for (const AnsiText& g : gaps)
+        if (blank(g)) add(file, lineNo, true, "tom lucka <>; den kan aldrig besvaras rätt");
+}
+
+void Linter::collectTiles(const std::vector<AnsiText>& itemLines) {
+    // As the word-tile window collects them: the gap words of the whole file in the order of
+    // their first appearance, each once regardless of letter case, in lower case, at most 10
+    // characters, at most 12 words.
+    tiles_.clear();
+    tileOverflow_.clear();
+    for (const AnsiText& line : itemLines) {
+        shell_.LetaPrep(line);
+        const AnsiText word = shell_.state().PrepParts[2];
+        if (word.empty()) continue;
+        const AnsiText upper = toUpper(word);
+        bool known = false;
+        for (const AnsiText& t : tiles_)
+            known = known || toUpper(t) == upper;
+        if (known) continue;
+        if (tiles_.size() < kMaxTiles) {
+            AnsiText tile = toLower(word);
+            tile.truncate(kTileLength);
+            tiles_.push_back(tile);
+        } else {
+            tileOverflow_.insert(upper.bytes());
+        }
+    }
+}
+
+void Linter::checkWordTiles(const std::string& file, int lineNo, int program,
+                            const AnsiText& line) {
+    const SharedState& s = shell_.state();
+    const AnsiText sentence = s.ItemFields[1];
+    if (blank(sentence)) {
+        add(file, lineNo, true, "fält 1 (meningen med luckan) saknas");
+        return;
+    }
+    if (showsTranslation(program) && blank(s.ItemFields[2]))
+        add(file, lineNo, true, "fält 2 (svenska översättningen) saknas");
+    std::string problem = markProblem(sentence);
+    if (!problem.empty()) {
+        add(file, lineNo, true, "fält 1: " + problem);
+        return;
+    }
+    std::vector<AnsiText> gaps = markedWords(sentence);
+    if (gaps.size() != 1) {
+        add(file, lineNo, true,
+            "fält 1 har " + std::to_string(gaps.size()) + " luckor; det ska vara exakt en <...>");
+        return;
+    }
+    // The gap of the sentence as the window shows it (the whole line split at the marks).
+    shell_.LetaPrep(line);
+    const AnsiText word = s.PrepParts[2];
+    if (blank(word)) {
+        add(file, lineNo, true, "tom lucka <>; den kan aldrig besvaras rätt");
+        return;
+    }
+    // A word that begins with a capital is offered the tiles with a capital first letter.
+    const unsigned char first = word[0];
+    const bool capitalised =
+        (first >= 'A' && first <= 'Z') || first == 0xC4 || first == 0xC5 || first == 0xD6;
+    for (AnsiText tile : tiles_) {
+        if (capitalised && !tile.empty() && tile[0] >= 'a' && tile[0] <= 'z')
+            tile.bytes()[0] = static_cast<char>(tile[0] - 32);
+        if (shell_.svarstest(word, tile, 1) == 0) return;
+    }
+    std::string why;
+    bool laterCapital = false;
+    for (std::size_t i = 1; i < word.size(); ++i)
+        laterCapital = laterCapital || isCapital(word[i]);
+    if (word.size() > kTileLength)
+        why = "är längre än 10 tecken, och brickorna visar bara 10";
+    else if (laterCapital)
+        why = "har en stor bokstav efter den första, och brickorna har små bokstäver";
+    else if (isCapital(first) && !(first >= 'A' && first <= 'Z'))
+        why = "börjar med en stor bokstav utanför A-Z, som brickorna inte kan visa";
+    else if (tileOverflow_.count(toUpper(word).bytes()))
+        why = "får ingen bricka: filen har fler än 12 olika luckord";
+    else
+        why = "passar ingen bricka";
+    add(file, lineNo, true,
+        "luckordet " + quoted(word) + " " + why + "; uppgiften kan aldrig besvaras rätt");
+}
+
+int Linter::report() const {
+    int errors = 0;
+    int warnings = 0;
+    for (const Finding& f : findings_) {
+        (f.error ? errors : warnings) += 1;
+        std::cout << f.file << ":" << f.line << ": " << (f.error ? "fel: " : "varning: ")
+                  << f.message << "\n";
+    }
+    std::cout << "Kontrollerade " << filesChecked_ << " filer: " << errors << " fel, " << warnings
+              << (warnings == 1 ? " varning" : " varningar") << ".\n";
+    return errors > 0 ? 1 : 0;
+}
+
+int usage() {
+    std::cerr << "Användning: orvela-content lint ROT [--only TYP,TYP...]\n"
+                 "  Kontrollerar att varje datafil som menyerna och diagnosen använder finns i\n"
+                 "  ROT/DATA och har uppgifter som övningsfönstret kan läsa. TYP är ett\n"
+                 "  övningsfönster (TSKRIV, TSkrivinf, TFLERBAR ...); utan --only kontrolleras\n"
+                 "  alla. Rad 0 i en rapport gäller hela filen.\n";
+    return 2;
+}
+
+// The kinds named by "A,B,C"; nullopt (with a message) when one of them is unknown.
+std::optional<std::set<WindowKind>> parseKinds(const std::string& list) {
+    std::set<WindowKind> kinds;
+    std::stringstream in(list);
+    std::string name;
+    while (std::getline(in, name, ',')) {
+        if (name.empty()) continue;
+        std::optional<WindowKind> k = windowKindByName(name);
+        if (!k) {
+            std::cerr << "orvela-content lint: okänd övningstyp " << name << "\n";
+            return std::nullopt;
+        }
+        kinds.insert(*k);
+    }
+    if (kinds.empty()) {
+        std::cerr << "orvela-content lint: --only utan övningstyper\n";
+        return std::nullopt;
+    }
+    return kinds;
+}
+
+} // namespace
+
+int lint(int argc, char** argv) {
+    std::string root;
+    std::optional<std::set<WindowKind>> only;
+    for (int i = 2; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--only" && i + 1 < argc) {
+            only = parseKinds(argv[++i]);
+            if (!only) return 2;
+        } else if (a.starts_with("--only=")) {
+            only = parseKinds(a.substr(7));
+            if (!only) return 2;
+        } else if (root.empty() && !a.starts_with("--")) {
+            root = a;
+        } else {
+            return usage();
+        }
+    }
+    if (root.empty()) return usage();
+    while (root.size() > 1 && root.back() == '/')
+        root.pop_back();
+
+    auto selected = [&only](WindowKind k) { return !only || only->count(k) > 0; };
+    std::vector<Target> targets;
+    std::set<std::string> seen;
+    for (const CatalogueExercise& x : catalogueExercises()) {
+        const MenuEntry& e = *x.entry;
+        if (!selected(e.window) || !seen.insert(std::string(e.target)).second) continue;
+        targets.push_back({std::string(e.target), e.window,
+                           "menyn " + quoted(x.menu->title) + ", knappen " + quoted(e.caption)});
+    }
+    for (int task = 1; task <= kDiagnosisTasksWithFiles; ++task) {
+        std::optional<DiagnosisTask> d = diagnosisTask(task);
+        if (!d || !selected(d->window)) continue;
+        const std::string n = std::to_string(task);
+        targets.push_back({d->testFile, d->window, "diagnos " + n + ", test"});
+        targets.push_back({d->followUpFile, d->window, "diagnos " + n + ", övning"});
+    }
+
+    Linter linter{fs::path(root), root};
+    if (!linter.hasDataDirectory()) {
+        std::cerr << "orvela-content lint: hittar inte katalogen " << root << "/DATA\n";
+        return 1;
+    }
+    linter.checkFileTable(targets);
+    for (const Target& t : targets)
+        linter.checkFile(t);
+    return linter.report();
+}
+
+} // namespace orvela::tool
