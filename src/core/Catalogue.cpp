@@ -298,8 +298,9 @@ void finish(std::vector<MenuDef>& c) {
         const int n = static_cast<int>(m.entries.size());
         l.height = l.buttonTop + n * l.buttonStep - (l.buttonStep - l.buttonHeight) + kBottomMargin;
     }
-    // Each sub-menu is shown a little below and to the right of the menu that opens it, so that
-    // it covers part of it and the path stays visible.
+    // Each menu is shown a little below and to the right of the menu that opens it (the first
+    // ones of the main menu in the screen's centre), so that it covers part of it and the path
+    // stays visible.
     for (MenuDef& m : c) {
         int depth = 1;
         for (std::string_view p = m.parent; !p.empty(); ++depth) {
@@ -308,8 +309,8 @@ void finish(std::vector<MenuDef>& c) {
             p = it == c.end() ? std::string_view() : it->parent;
         }
         m.depth = depth;
-        m.layout.offsetX = (depth - 1) * 36;
-        m.layout.offsetY = (depth - 1) * 30 - 20;
+        m.layout.offsetX = depth * 32;
+        m.layout.offsetY = depth * 30 - 10;
     }
 }
 

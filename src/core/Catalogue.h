@@ -37,7 +37,8 @@ struct MenuEntry {
 struct MenuLayout {
     int width = 280;
     int height = 180;
-    // Designed position: the offset of the window from the centred position on the screen.
+    // Designed position: the window's top left corner, relative to that of a window of the
+    // reference size (kMenuReferenceWidth x kMenuReferenceHeight) centred on the screen.
     int offsetX = 0;
     int offsetY = 0;
     int titleHeight = 28; // pixel height of the title font
@@ -48,6 +49,9 @@ struct MenuLayout {
     int buttonMargin = 24; // left and right of the button column
     int buttonFontHeight = 16;
 };
+
+inline constexpr int kMenuReferenceWidth = 320;
+inline constexpr int kMenuReferenceHeight = 432;
 
 struct MenuDef {
     std::string_view name;          // "TF1" ... "TF5580", also the window's object name

@@ -6,8 +6,36 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 
 namespace orvela {
+
+namespace {
+
+// Draws a cell as the protocol shows it: its text one pixel from the left edge, whole (the
+// leading spaces of the texts are their indentation), on white, aqua for the fixed cells, or navy
+// when the row is chosen.
+class CellPainter : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool chosen = option.state & QStyle::State_Selected;
+        const QVariant background = index.data(Qt::BackgroundRole);
+        QColor fill = colors::white;
+        if (chosen)
+            fill = colors::navy;
+        else if (background.canConvert<QBrush>())
+            fill = background.value<QBrush>().color();
+        p->fillRect(option.rect, fill);
+        p->setFont(option.font);
+        p->setPen(chosen ? colors::white : colors::black);
+        p->drawText(option.rect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                    index.data(Qt::DisplayRole).toString());
+    }
+};
+
+} // namespace
 
 ProtocolGrid::ProtocolGrid(int columns, int rows, QWidget* parent)
     : QTableWidget(rows, columns, parent) {
@@ -19,7 +47,12 @@ ProtocolGrid::ProtocolGrid(int columns, int rows, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The view never selects by itself: the current row is selected from column 1 on.
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setItemDelegate(new CellPainter(this));
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 1) selectColumnsOf(row);
+    });
     setShowGrid(false);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
@@ -68,7 +101,13 @@ void ProtocolGrid::setText(int row, int column, const QString& text) {
 
 void ProtocolGrid::selectRow(int row) {
     row = std::clamp(row, 1, std::max(1, rowCount() - 1));
-    setCurrentCell(row, 1, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    setCurrentCell(row, 1, QItemSelectionModel::NoUpdate);
+    selectColumnsOf(row);
+}
+
+void ProtocolGrid::selectColumnsOf(int row) {
+    const QItemSelection chosen(model()->index(row, 1), model()->index(row, columnCount() - 1));
+    selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
 }
 
 void ProtocolGrid::setSizes(int rowHeight, const std::vector<int>& columnWidths) {

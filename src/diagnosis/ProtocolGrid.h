@@ -43,6 +43,7 @@ protected:
 
 private:
     QTableWidgetItem* cellItem(int row, int column);
+    void selectColumnsOf(int row);
     bool isFixed(int row, int column) const { return row == 0 || column == 0; }
 };
 

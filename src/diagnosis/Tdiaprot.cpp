@@ -186,7 +186,9 @@ void Tdiaprot::HjalpText() {
     Label5->adjustSize();
     Label4->move(u, u / 2);
     Label5->move(u, u / 2 + Label4->height());
-    Panel1->resize(Label4->width() + 2 * u, Label4->height() + Label5->height() + u);
+    // As wide as the wider line, so that neither runs over the edge.
+    Panel1->resize(std::max(Label4->width(), Label5->width()) + 2 * u,
+                   Label4->height() + Label5->height() + u);
 }
 
 void Tdiaprot::rita_prot() {

@@ -140,8 +140,12 @@ void TMenu::FormCreate() {
 void TMenu::placeOnScreen() {
     const QSize screen = screenSize();
     const int percent = state().ScalePercent;
-    int x = (screen.width() - width()) / 2 + scaled(menu_->layout.offsetX, percent);
-    int y = (screen.height() - height()) / 2 + scaled(menu_->layout.offsetY, percent);
+    // Every menu of one depth starts at the same corner, so each sub-menu lies below and to the
+    // right of the menu that opened it, whatever their heights.
+    int x = (screen.width() - scaled(kMenuReferenceWidth, percent)) / 2 +
+            scaled(menu_->layout.offsetX, percent);
+    int y = (screen.height() - scaled(kMenuReferenceHeight, percent)) / 2 +
+            scaled(menu_->layout.offsetY, percent);
     x = std::clamp(x, 0, std::max(0, screen.width() - width()));
     y = std::clamp(y, 0, std::max(0, screen.height() - height()));
     move(x, y);

@@ -17,11 +17,11 @@ PainterPrinting::~PainterPrinting() {
     finish();
 }
 
-QFont PainterPrinting::toQFont(const PrintFont& spec) {
-    QFont font(QString::fromStdString(spec.family));
-    font.setPointSize(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+QFont PainterPrinting::toQFont(const PrintFont& wanted) {
+    QFont font(QString::fromStdString(wanted.family));
+    font.setPointSize(wanted.pointSize);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
     return font;
 }
 

@@ -10,6 +10,7 @@
 #include "QtText.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -89,7 +90,8 @@ struct DiagnosisFixture : ::testing::Test {
     std::vector<DiagnosisRecord> stored() const { return DiagnosisFile(dir).read().records; }
     std::vector<std::string> storedNames() const {
         std::vector<std::string> out;
-        for (const DiagnosisRecord& r : stored()) out.push_back(r.name.toUtf8());
+        for (const DiagnosisRecord& r : stored())
+            out.push_back(r.name.toUtf8());
         return out;
     }
     bool fileExists(const std::string& name) const { return fs::exists(dir / name); }
@@ -108,8 +110,7 @@ struct DiagnosisFixture : ::testing::Test {
         f.shell.SkapaSlumptal(1, 1000);
     }
 
-    template <class T = QWidget>
-    static T* child(QWidget& w, const char* name) {
+    template <class T = QWidget> static T* child(QWidget& w, const char* name) {
         T* c = w.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(c, nullptr) << name;
         return c;
@@ -122,18 +123,31 @@ struct DiagnosisFixture : ::testing::Test {
         auto* l = child<QLabel>(w, name);
         return l ? l->text().toStdString() : std::string();
     }
+    // Types a text key by key (letters outside ASCII as the keyboard sends them).
+    static void typeText(QWidget* field, const QString& text) {
+        for (QChar c : text) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(field, static_cast<char>(c.unicode()));
+                continue;
+            }
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(field, &press);
+            QApplication::sendEvent(field, &release);
+        }
+    }
     // Types into a field and presses Enter.
     static void typeAndEnter(QWidget* field, const QString& text) {
         ASSERT_NE(field, nullptr);
-        QTest::keyClicks(field, text);
+        typeText(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
     // With ORVELA_SHOT_DIR set, saves a picture of the window there (for looking at it).
     static void shot(QWidget& w, const std::string& name) {
         QByteArray shotDir = qgetenv("ORVELA_SHOT_DIR");
         if (shotDir.isEmpty()) return;
-        w.grab().save(QString::fromUtf8(shotDir) + QLatin1Char('/') +
-                      QString::fromStdString(name) + QStringLiteral(".png"));
+        w.grab().save(QString::fromUtf8(shotDir) + QLatin1Char('/') + QString::fromStdString(name) +
+                      QStringLiteral(".png"));
     }
     // Runs `step` on the modal window that the next exec() shows.
     static void onNextModal(std::function<void(QWidget*)> step) {

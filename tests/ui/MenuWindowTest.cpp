@@ -321,12 +321,17 @@ TEST_F(MenuFixture, MenusScaleAndStayOnTheScreen) {
         TMenu menu(context, std::string(def.name));
         EXPECT_TRUE(QRect(QPoint(0, 0), screen).contains(menu.geometry())) << def.name;
     }
-    // A sub-menu lies below and to the right of its parent and covers part of it.
-    TMenu parent(context, "TF55");
-    TMenu child(context, "TF552");
-    EXPECT_GT(child.x(), parent.x());
-    EXPECT_GT(child.y(), parent.y());
-    EXPECT_TRUE(parent.geometry().intersects(child.geometry()));
+    // A sub-menu lies below and to the right of its parent and covers part of it, also when it
+    // is taller or shorter than its parent.
+    for (const MenuDef& def : menuCatalogue()) {
+        if (def.parent.empty()) continue;
+        SCOPED_TRACE(std::string(def.name));
+        TMenu parent(context, std::string(def.parent));
+        TMenu child(context, std::string(def.name));
+        EXPECT_GT(child.x(), parent.x());
+        EXPECT_GT(child.y(), parent.y());
+        EXPECT_TRUE(parent.geometry().intersects(child.geometry()));
+    }
 }
 
 TEST_F(MenuFixture, AnUnknownMenuStillOffersAWayBack) {

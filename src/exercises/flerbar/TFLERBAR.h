@@ -24,6 +24,8 @@ public:
     static bool FinnsPrep(const AnsiText& text);
     // The worksheet note listing the choices ("Du, de la eller des ?").
     static AnsiText alternativesLine(const std::vector<AnsiText>& choices);
+    // A worksheet line with its gap as "__" repeated `longest` times.
+    static AnsiText blankedLine(const AnsiText& line, int longest);
 
     void PanelMouseMove(int tile);                     // tile 1..12
     void PanelMouseDown(int tile, Qt::MouseButton b);  // tile 1..12
@@ -40,6 +42,7 @@ protected:
     void beforePraise() override;
     bool windowKey(QKeyEvent* e) override;
     bool offersLamp() override { return false; }
+    void addWorksheetItem(WorksheetWindow& worksheet, int n) override;
     void mousePressEvent(QMouseEvent* e) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "ProtocolLink.h"
 #include "QtText.h"
+#include "WorksheetWindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -206,8 +207,31 @@ void ExerciseWindow::FormCreate() {
     regelknapp->setText(QStringLiteral("&Aide"));
     BitBtn3->setText(QStringLiteral("&Aide 2"));
 
+    if (mode() == Mode::Worksheet) enterWorksheetMode();
     NyPost();
     setEndPanelCaptions();
+}
+
+void ExerciseWindow::enterWorksheetMode() {
+    WorksheetPanel::Exercise exercise;
+    exercise.addItem = [this](WorksheetWindow& ws, int n) { addWorksheetItem(ws, n); };
+    exercise.nextItem = [this] { NyPost(); };
+    exercise.close = [this] { closeWindow(); };
+    SkrivutHelaPanelen = new WorksheetPanel(this, context(), std::move(exercise));
+    SkrivutHelaPanelen->place(W, H, U());
+    Panel1->hide();
+    lampknapp->hide();
+    LampShape->hide();
+    Aster1->hide();
+    InstruktionsLabel->hide();
+    Heading->setModeColor(Mode::Worksheet);
+    state().RunLength = QuestionsPerRun;
+    SkrivutHelaPanelen->start();
+}
+
+void ExerciseWindow::addWorksheetItem(WorksheetWindow& worksheet, int n) {
+    const SharedState& s = state();
+    worksheet.addItem(n, s.ItemFields[1], worksheet.UtSkriftSvar(s.ItemFields[2]));
 }
 
 bool ExerciseWindow::offersLamp() {
@@ -415,6 +439,7 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* e) {
         state().TickCount = 20000;
         return;
     }
+    if (SkrivutHelaPanelen && SkrivutHelaPanelen->arrowKey(e->key())) return;
     if (windowKey(e)) return;
     // Every other key that reaches the window itself is swallowed (no default button, and Esc
     // is the answer field's, not the dialog's).

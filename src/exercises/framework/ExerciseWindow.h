@@ -16,6 +16,7 @@
 #include "HeadingBox.h"
 #include "TAster.h"
 #include "Window.h"
+#include "WorksheetPanel.h"
 
 namespace orvela {
 
@@ -94,6 +95,9 @@ protected:
     virtual int ruleNumber() const { return 0; }
     // The tick interval of the wait after a wrong last answer.
     virtual int lastAnswerInterval() { return 100; }
+    // Worksheet mode: adds the item on the screen to the worksheet as item number n. The
+    // translation exercise's lines: the question, and the answer with its alternatives.
+    virtual void addWorksheetItem(WorksheetWindow& worksheet, int n);
     // Keys that reach the window itself (Space during a timer is handled before).
     virtual bool windowKey(QKeyEvent*) { return false; }
 
@@ -151,9 +155,11 @@ protected:
     QLabel* LovordLabel1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer3 = nullptr;
+    WorksheetPanel* SkrivutHelaPanelen = nullptr; // worksheet mode only
 
 private:
     void createCommonControls();
+    void enterWorksheetMode();
     void setEndPanelCaptions();
     void showRewardPicture();
     void endOfDiagnosisTest();

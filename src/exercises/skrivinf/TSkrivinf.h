@@ -33,6 +33,12 @@ protected:
     bool offersLamp() override;
     int lastAnswerInterval() override { return lastInterval_; }
     void onPause() override;
+    void addWorksheetItem(WorksheetWindow& worksheet, int n) override;
+
+public:
+    // A worksheet line of a gap sentence with every gap replaced by a blank to write on
+    // (" _", one "_" per letter, "_ "); on the first line a single gap has no closing "_ ".
+    static AnsiText blankedLine(const AnsiText& line, bool firstLine);
 
 private:
     struct Gap {
