@@ -4,6 +4,10 @@
 
 #include "ExerciseFixture.h"
 #include "FakePrinting.h"
+#include "PdfPrinting.h"
+
+#include <cstdio>
+#include <cstdlib>
 #include "TFLERBAR.h"
 #include "TSKRIV.h"
 #include "TSkrivinf.h"
@@ -147,4 +151,76 @@ TEST_F(WorksheetTest, WordTileLinesAndAlternativesNote) {
     EXPECT_EQ(q[1], "      Du, de la eller des ?") << "the alternatives are the note";
     EXPECT_NE(q[2].find("__________"), std::string::npos) << "the blank is as long as 'de la' twice";
     EXPECT_NE(a[2].find('<'), std::string::npos) << "the answer keeps its marks";
+}
+
+// A worksheet from three exercises printed to PDF, both sheets, read back as text.
+TEST_F(WorksheetTest, ThreeExercisesPrintedToPdf) {
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is missing";
+    // All files are in place before the file table is made, as in the program.
+    f.content.write("DATA/FRA56911.DAT", {"$Verb", "$Passé composé", "$§Fyll i.",
+                                          "$%Skriv verbet i passé composé.", "Jag åt.#J'<ai> <mangé>.",
+                                          "Hon kom.#Elle <est> <venue>.", "Vi sov.#Nous <avons> <dormi>."});
+    f.content.write("DATA/FRA51220.DAT", {"$Partitiv artikel", "$§Klicka.", "Je mange <du> pain.#bröd",
+                                          "Elle boit <de la> bière.#öl", "Il y a <des> pommes.#äpplen"});
+    prepare("FRA99001.DAT", words(20, "Glosor"));
+    auto use = [this](const char* name) {
+        f.s.CurrentDataFile = AnsiText::ascii(name);
+        ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
+    };
+    {
+        TSKRIV w(context);
+        w.show();
+        click(w, "SkrivutAntalButton");
+        for (int i = 0; i < 9; ++i) QTest::keyClick(&w, Qt::Key_Up);
+        click(w, "SkrivutKlartButton");
+        click(w, "SkrivutAvbryt1Button");
+    }
+    use("FRA56911.DAT");
+    {
+        TSkrivinf w(context);
+        w.show();
+        click(w, "SkrivutAntalButton");
+        QTest::keyClick(&w, Qt::Key_Up);
+        QTest::keyClick(&w, Qt::Key_Up);
+        click(w, "SkrivutKlartButton");
+        click(w, "SkrivutAvbryt1Button");
+    }
+    use("FRA51220.DAT");
+    {
+        TFLERBAR w(context);
+        w.show();
+        click(w, "SkrivutAntalButton");
+        QTest::keyClick(&w, Qt::Key_Up);
+        QTest::keyClick(&w, Qt::Key_Up);
+        click(w, "SkrivutKlartButton");
+    }
+    QString dir = QString::fromStdString(f.content.root().string());
+    QByteArray shots = qgetenv("ORVELA_SHOT_DIR");
+    if (!shots.isEmpty()) dir = QString::fromUtf8(shots);
+    for (int answers = 0; answers <= 1; ++answers) {
+        QString file = dir + (answers ? QStringLiteral("/worksheet-facit.pdf") : QStringLiteral("/worksheet.pdf"));
+        {
+            PdfPrinting pdf(file);
+            context.printing = &pdf;
+            f.s.PrintWithAnswers = static_cast<std::uint8_t>(answers);
+            EXPECT_EQ(utskrift->SkrivutFraga(), PrintOutcome::Printed);
+            context.printing = &printing;
+        }
+        std::string cmd = "pdftotext -layout '" + file.toStdString() + "' -";
+        std::string text;
+        if (FILE* p = popen(cmd.c_str(), "r")) {
+            char buf[4096];
+            std::size_t n;
+            while ((n = fread(buf, 1, sizeof buf, p)) > 0) text.append(buf, n);
+            pclose(p);
+        }
+        EXPECT_NE(text.find("Glosor"), std::string::npos);
+        EXPECT_NE(text.find("Verb Passé composé"), std::string::npos);
+        EXPECT_NE(text.find("Skriv verbet i passé composé."), std::string::npos);
+        EXPECT_NE(text.find("Partitiv artikel"), std::string::npos);
+        EXPECT_NE(text.find("13. "), std::string::npos) << "items numbered across exercises";
+        EXPECT_EQ(text.find("Facit.") != std::string::npos, answers == 1);
+        EXPECT_NE(text.find(answers ? "<de la>" : "Elle boit"), std::string::npos)
+            << "three different word-tile items";
+    }
 }
