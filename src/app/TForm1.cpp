@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "BmpImage.h"
 #include "QtText.h"
 #include "Scaling.h"
 
@@ -45,14 +46,24 @@ QPixmap makeBackground(QSize size) {
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
-    setScaledContents(true);
+}
+
+void PictureBox::setImage(QImage image) {
+    image_ = std::move(image);
+    resize(image_.size());
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(rect(), image_);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* e) {
     Q_EMIT mouseMoved();
-    QLabel::mouseMoveEvent(e);
+    QWidget::mouseMoveEvent(e);
 }
 
 TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent)
@@ -84,14 +95,16 @@ TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent
     MenuPanel = new Panel(this, colors::navy, 3);
     MenuPanel->setObjectName(QStringLiteral("MenuPanel"));
     MenuPanel->setGeometry(0, 0, kMenuWidth, kMenuHeight);
+    // Labels take their fixed size (or are hidden) before their fonts are set, so that no font is
+    // loaded for a size that is never shown.
     Label1 = new AutoLabel(MenuPanel);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAutoSize(false);
+    Label1->setGeometry(5, 14, kMenuWidth - 10, 40);
     Label1->setFont(pixelFont(32, true));
     Label1->setTextColor(colors::yellow);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setText(QStringLiteral("ORVELA"));
-    Label1->setAutoSize(false);
-    Label1->setGeometry(5, 14, kMenuWidth - 10, 40);
 
     for (int i = 0; i < 10; ++i) {
         auto* b = new QPushButton(qs(kCaptions[i]), MenuPanel);
@@ -110,9 +123,9 @@ TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent
     Shape1->hide();
     Label2 = new AutoLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->hide();
     Label2->setFont(pixelFont(15, true));
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->hide();
 
     static const char* const kPictureNames[6] = {"BildImage11", "BildImage12", "BildImage13",
                                                  "BildImage21", "BildImage22", "BildImage23"};
@@ -128,14 +141,15 @@ TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent
     Label4 = new AutoLabel(this);
     Label4->setObjectName(QStringLiteral("Label4"));
     for (AutoLabel* l : {Label3, Label4}) {
+        l->hide();
         l->setFont(pixelFont(13));
         l->setTextColor(colors::white);
     }
     Testlabel = new AutoLabel(this);
     Testlabel->setObjectName(QStringLiteral("Testlabel"));
+    Testlabel->hide();
     Testlabel->setFont(pixelFont(20, true));
     Testlabel->setTextColor(colors::navy);
-    Testlabel->hide();
 
     FormCreate();
 }
@@ -183,14 +197,15 @@ void TForm1::FormCreate() {
 void TForm1::Skaltest() {
     SharedState& s = shell_.state();
     Testlabel->move(Testlabel->x(), 440);
+    // n = the number of letters "A" whose width first reaches the screen's width. The width grows
+    // by one letter's advance at a time, so the count is estimated from one letter and then
+    // settled by measuring the strings around the estimate.
     const QFontMetrics fm(Testlabel->font());
-    QString text;
-    int n = 0;
-    while (fm.horizontalAdvance(text) < screen_.width() && n < 10000) {
-        text.append(QLatin1Char('A'));
-        ++n;
-    }
-    Testlabel->setText(text);
+    const int screenWidth = screen_.width();
+    auto width = [&fm](int k) { return fm.horizontalAdvance(QString(k, QLatin1Char('A'))); };
+    int n = std::clamp(screenWidth / std::max(1, fm.horizontalAdvance(QLatin1Char('A'))) - 1, 0, 10000);
+    while (n > 0 && width(n) >= screenWidth) --n;
+    while (width(n) < screenWidth && n < 10000) ++n;
     int scale = roundHalfEven((n - 1) * 100.0 / 50.0);
     scale = roundHalfEven(scale * 175.0 / 214.0);
     if (scale >= 96 && scale < 102) scale = 100;
@@ -222,14 +237,12 @@ void TForm1::startbilder() {
         int left = k < 3 ? MenuPanel->x() - BildImages[0]->width() : x;
         pic->setGeometry(left, top, MenuPanel->x(), h);
         std::optional<fs::path> file = shell_.paths().find(Shell::pictureFileName(prefix, n));
-        QPixmap pm;
-        if (file) pm.load(QString::fromStdString(file->string()));
-        if (pm.isNull()) {
+        QImage image = file ? loadPicture(QString::fromStdString(file->string())) : QImage();
+        if (image.isNull()) {
             pic->hide();
             continue;
         }
-        pic->setPixmap(pm);
-        pic->resize(pm.size());
+        pic->setImage(std::move(image));
         if (k < 3) pic->move(MenuPanel->x() - BildImages[0]->width(), top);
         pic->show();
     }

@@ -6,6 +6,7 @@
 #include "Shell.h"
 #include "WindowOpener.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -15,15 +16,21 @@
 namespace orvela {
 
 // A start picture: shows a bitmap at its own size and reports the mouse moving over it.
-class PictureBox : public QLabel {
+class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent);
+    void setImage(QImage image);
+    const QImage& image() const { return image_; }
 Q_SIGNALS:
     void mouseMoved();
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage image_;
 };
 
 class TForm1 : public QWidget {

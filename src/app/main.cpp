@@ -2,9 +2,8 @@
 // the run-wide random order, then show the main window and run until it closes.
 
 #include "AppWindowOpener.h"
-#include "QtPrinting.h"
+#include "DeviceProxies.h"
 #include "QtServices.h"
-#include "QtSound.h"
 #include "Shell.h"
 #include "TForm1.h"
 #include "TUtskrift.h"
@@ -54,7 +53,7 @@ int main(int argc, char** argv) {
     orvela::QtMessages messages;
     orvela::SystemClock clock;
     orvela::QtTextMeasure measure;
-    orvela::QtSound sound;
+    orvela::LazySound sound(&messages);
     orvela::ShellServices services{&messages, &clock, &measure, &sound};
     orvela::Shell shell(orvela::ContentPaths(contentRoot), services);
 
@@ -63,7 +62,7 @@ int main(int argc, char** argv) {
     shell.SkapaSlumptal(1, 1000);
 
     orvela::AppWindowOpener opener;
-    orvela::QtPrinting printing;
+    orvela::LazyPrinting printing(&messages);
     orvela::AppContext context;
     context.shell = &shell;
     context.opener = &opener;
@@ -71,10 +70,16 @@ int main(int argc, char** argv) {
     orvela::registerWindows(opener, context);
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     orvela::TForm1 form(shell, opener, screen);
-    // The worksheet window lives as long as the main window; switching worksheet mode empties it.
-    orvela::TUtskrift worksheet(context);
-    context.worksheet = &worksheet;
-    form.setWorksheetReset([&worksheet] { worksheet.restart(); });
+    // The worksheet window lives from its first use as long as the main window; switching
+    // worksheet mode empties it.
+    std::unique_ptr<orvela::TUtskrift> worksheet;
+    context.createWorksheet = [&worksheet, &context]() -> orvela::WorksheetWindow* {
+        worksheet = std::make_unique<orvela::TUtskrift>(context);
+        return worksheet.get();
+    };
+    form.setWorksheetReset([&context] {
+        if (context.worksheet) context.worksheet->restart();
+    });
     ExitWhenPainted exitFilter;
     if (exitWhenShown) form.installEventFilter(&exitFilter);
     form.show();

@@ -62,25 +62,28 @@ std::filesystem::path Shell::dataFile(const AnsiText& name) const {
     return p ? *p : fs::path();
 }
 
-std::optional<std::vector<AnsiText>> Shell::listDataDirectory(std::string_view prefix,
-                                                               std::string_view ext,
-                                                               std::size_t limit) {
+std::optional<Shell::DataListing> Shell::listDataDirectory() {
     std::optional<fs::path> dir = paths_.find("DATA");
     std::error_code ec;
     if (!dir || !fs::is_directory(*dir, ec)) return std::nullopt;
-    std::vector<AnsiText> names;
     fs::directory_iterator it(*dir, ec);
     if (ec) return std::nullopt;
+    DataListing listing;
     for (const fs::directory_entry& e : it) {
-        if (names.size() >= limit) break;
         std::string upper = upperAscii(e.path().filename().string());
-        if (!upper.starts_with(prefix) || !hasExtension(upper, ext)) continue;
-        AnsiText name = AnsiText::fromUtf8(upper);
-        if (!names.empty() && names.back() == name) continue;
-        names.push_back(std::move(name));
+        if (!upper.starts_with("FR")) continue;
+        if (hasExtension(upper, ".DAT") && listing.dataFiles.size() < kMaxDataFiles)
+            listing.dataFiles.push_back(AnsiText::fromUtf8(upper));
+        else if (upper.starts_with("FROM") && hasExtension(upper, ".LOV") &&
+                 listing.praiseFiles.size() < kMaxPraiseFiles)
+            listing.praiseFiles.push_back(AnsiText::fromUtf8(upper));
     }
-    std::sort(names.begin(), names.end());
-    return names;
+    // Sorted by character code, a name listed twice (in two letter cases) only once.
+    for (std::vector<AnsiText>* names : {&listing.dataFiles, &listing.praiseFiles}) {
+        std::sort(names->begin(), names->end());
+        names->erase(std::unique(names->begin(), names->end()), names->end());
+    }
+    return listing;
 }
 
 bool Shell::HaemtaFilTabell() {
@@ -102,13 +105,13 @@ bool Shell::HaemtaFilTabell() {
         if (s_.PraiseFileCount == 0) HaemtaLovordFiler();
         return true;
     }
-    std::optional<std::vector<AnsiText>> names = listDataDirectory("FR", ".DAT", kMaxDataFiles);
-    if (!names) {
+    std::optional<DataListing> listing = listDataDirectory();
+    if (!listing) {
         showWarning("Kan inte hitta katalogen " + paths_.rootText() + "/DATA");
         return false;
     }
-    for (AnsiText& n : *names) s_.FileTable[++s_.FileTableCount] = std::move(n);
-    HaemtaLovordFiler();
+    for (AnsiText& n : listing->dataFiles) s_.FileTable[++s_.FileTableCount] = std::move(n);
+    for (AnsiText& n : listing->praiseFiles) s_.PraiseFileTable[++s_.PraiseFileCount] = std::move(n);
     return true;
 }
 

@@ -9,12 +9,12 @@ namespace orvela {
 
 void Shell::HaemtaLovordFiler() {
     s_.PraiseFileCount = 0;
-    std::optional<std::vector<AnsiText>> names = listDataDirectory("FROM", ".LOV", kMaxPraiseFiles);
-    if (!names) {
+    std::optional<DataListing> listing = listDataDirectory();
+    if (!listing) {
         showWarning("Kan inte hitta katalogen " + paths_.rootText() + "/DATA");
         return;
     }
-    for (AnsiText& n : *names) s_.PraiseFileTable[++s_.PraiseFileCount] = std::move(n);
+    for (AnsiText& n : listing->praiseFiles) s_.PraiseFileTable[++s_.PraiseFileCount] = std::move(n);
 }
 
 int Shell::GeDiagnosTyp(int p) {

@@ -176,11 +176,14 @@ private:
     std::mt19937 random_;
     std::function<void()> protocolRedraw_; // DiagnosisResults.cpp
 
-    // Names in DATA that begin with `prefix` and end with `ext` (letter case ignored, shown in
-    // upper case), at most `limit`, sorted by character code; nullopt without a DATA directory.
-    std::optional<std::vector<AnsiText>> listDataDirectory(std::string_view prefix,
-                                                           std::string_view ext,
-                                                           std::size_t limit);
+    // The data files ("FR*.DAT", at most 172) and praise files ("FROM*.LOV", at most 20) in DATA,
+    // letter case ignored and shown in upper case, each list sorted by character code; nullopt
+    // without a DATA directory.
+    struct DataListing {
+        std::vector<AnsiText> dataFiles;
+        std::vector<AnsiText> praiseFiles;
+    };
+    std::optional<DataListing> listDataDirectory();
     // The item number at `position` among the entries 1..count of RandomOrder (the last one found
     // when there are fewer).
     int nthInOrder(int position, int count) const;

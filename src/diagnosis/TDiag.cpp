@@ -107,6 +107,7 @@ void TDiag::createControls() {
     MaskEdit1 = new DiagnosisEdit(this);
     MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
     MaskEdit1->setEchoMode(QLineEdit::Password);
+    MaskEdit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     MaskEdit1->setMaxLength(static_cast<int>(kPupilPasswordMax));
     connect(MaskEdit1, &DiagnosisEdit::enterPressed, this, &TDiag::MaskEdit1KeyPress);
     connect(MaskEdit1, &DiagnosisEdit::escapePressed, this, &TDiag::AvbrytButtonClick);

@@ -102,7 +102,6 @@ TDiagutform::Layout TDiagutform::fitColumns(Printing& printer, const PageScale& 
         return l;
     };
 
-    Layout last = rule;
     for (int points = kTitlePoints; points >= kSmallestPoints; --points) {
         printer.setFont(PrintFont{"Arial", points, true});
         std::array<int, kColumns> needed{};
@@ -120,19 +119,21 @@ TDiagutform::Layout TDiagutform::fitColumns(Printing& printer, const PageScale& 
             rule.points = points;
             return rule;
         }
-        // The narrow columns as wide as on the screen or as their texts, the names take the rest;
-        // failing that, every narrow column just as wide as its texts.
-        for (bool keepScreenWidths : {true, false}) {
-            std::array<int, kColumns> widths{};
-            for (std::size_t k = 0; k < kColumns; ++k)
-                if (k != 1)
-                    widths[k] = keepScreenWidths ? std::max(ruleWidth[k], needed[k]) : needed[k];
-            widths[1] = tableWidth - std::accumulate(widths.begin(), widths.end(), 0);
-            last = fromWidths(widths, points);
-            if (widths[1] >= needed[1]) return last;
+        // Every column as wide as its texts; what is left widens the narrow columns towards
+        // their width on the screen, and the rest goes to the programme names.
+        int left = tableWidth - std::accumulate(needed.begin(), needed.end(), 0);
+        if (left >= 0 || points == kSmallestPoints) {
+            std::array<int, kColumns> widths = needed;
+            for (std::size_t k : {0u, 2u, 3u, 4u}) {
+                const int grow = std::clamp(ruleWidth[k] - needed[k], 0, std::max(0, left));
+                widths[k] += grow;
+                left -= grow;
+            }
+            widths[1] += std::max(0, left);
+            return fromWidths(widths, points);
         }
     }
-    return last;
+    return rule;
 }
 
 bool TDiagutform::printCopy(Printing& printer, const PageScale& scale,

@@ -3,8 +3,9 @@
 // through the program's printer (a printer or a PDF file). Positions are millimetres on an A4
 // page; the table is 180 mm wide from 15 mm, its column boundaries given in percent of that width
 // (PrintColumns, taken from the protocol on the screen). Where a column's texts would run over
-// its boundary on paper, the columns are widened to their texts (the programme names take what is
-// left) and, when even that does not fit, the table's font is made smaller, down to 8 points.
+// its boundary on paper, every column is made as wide as its texts and the room left widens the
+// narrow columns towards their share on the screen, the rest going to the programme names; when
+// even the texts alone do not fit, the table's font is made smaller, down to 8 points.
 
 #include "OneBased.h"
 #include "Printing.h"

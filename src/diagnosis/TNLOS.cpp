@@ -33,6 +33,7 @@ TNLOS::TNLOS(AppContext& context, const AnsiText& oldPassword, QWidget* parent)
     maskedit1 = new DiagnosisEdit(this, qs("Klistra in Ç "), qs("Klistra in ç"));
     maskedit1->setObjectName(QStringLiteral("maskedit1"));
     maskedit1->setEchoMode(QLineEdit::Password);
+    maskedit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     maskedit1->setMaxLength(static_cast<int>(kPupilPasswordMax));
     connect(maskedit1, &DiagnosisEdit::enterPressed, this, &TNLOS::maskedit1KeyPress);
     connect(maskedit1, &DiagnosisEdit::escapePressed, this, &TNLOS::BitBtn1Click);

@@ -123,27 +123,40 @@ void Tdiaprot::FormCreate() {
     const int percent = s.ScalePercent;
 
     const QFont font = pixelFont(scaled(18, percent), true);
-    const QFont gridFont = pixelFont(scaled(16, percent), true);
+    const QFont buttonFont = pixelFont(scaled(16, percent), true);
     setFont(font);
     for (QWidget* w : findChildren<QWidget*>())
         w->setFont(font);
     Label1->setFont(pixelFont(scaled(22, percent), true));
-    StringGrid1->setFont(gridFont);
-    TestLabel->setFont(gridFont);
+    for (QPushButton* b : {AvbrytButton, LosenButton, SkrivutButton, HjalpButton})
+        b->setFont(buttonFont);
 
     Panel1->hide();
     HjalpText();
 
     // The heights of the title and the button panel first: the grid's rows share the rest.
     const int titleHeight = QFontMetrics(Label1->font()).height() + u;
-    const int buttonHeight = QFontMetrics(font).height() + u;
+    const int buttonHeight = QFontMetrics(buttonFont).height() + u;
     const int panelHeight = std::max(H / 10, buttonHeight + 2 * u);
     Label1->setGeometry(0, 0, W, titleHeight);
     const int rowHeight = std::max(1, (H - titleHeight - panelHeight) / kRows - 2);
 
+    // The grid's font as designed, or smaller where the programme numbers would not fit the
+    // first column (3U) or a line would not fit its row.
+    const int firstColumn = 3 * u;
+    int gridPixels = scaled(16, percent);
+    for (; gridPixels > 8; --gridPixels) {
+        const QFontMetrics fm(pixelFont(gridPixels, true));
+        const int widest = std::max(fm.horizontalAdvance(QStringLiteral("  No")),
+                                    fm.horizontalAdvance(QStringLiteral("  18")));
+        if (widest + 1 + ProtocolGrid::kLineWidth <= firstColumn && fm.height() <= rowHeight) break;
+    }
+    const QFont gridFont = pixelFont(gridPixels, true);
+    StringGrid1->setFont(gridFont);
+    TestLabel->setFont(gridFont);
+
     TestLabel->setText(qs(kSampleDate));
     const int d = QFontMetrics(TestLabel->font()).horizontalAdvance(TestLabel->text());
-    const int firstColumn = 3 * u;
     StringGrid1->setSizes(rowHeight, {firstColumn, W - firstColumn - 3 * d, d, d, d});
     const int gridHeight = kRows * (rowHeight + ProtocolGrid::kLineWidth);
     StringGrid1->setGeometry(0, titleHeight, W, gridHeight);
@@ -160,7 +173,12 @@ void Tdiaprot::FormCreate() {
     const int panelTop = titleHeight + gridHeight;
     EscapePanel->setGeometry(0, panelTop, W, H - panelTop);
     const int buttonTop = std::max(0, (EscapePanel->height() - buttonHeight) * 5 / 16);
-    const int buttonWidth = W / 5;
+    int buttonWidth = W / 5;
+    for (QPushButton* b : {AvbrytButton, LosenButton, SkrivutButton, HjalpButton})
+        buttonWidth = std::max(
+            buttonWidth,
+            QFontMetrics(buttonFont).horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 2 * u);
+    buttonWidth = std::min(buttonWidth, W / 4);
     const int gap = (W - 4 * buttonWidth) / 5;
     int x = gap;
     for (QPushButton* b : {AvbrytButton, LosenButton, SkrivutButton, HjalpButton}) {

@@ -9,6 +9,8 @@
 #include "Shell.h"
 #include "WindowOpener.h"
 
+#include <functional>
+
 namespace orvela {
 
 class Printing;
@@ -20,9 +22,16 @@ struct AppContext {
     WindowOpener* opener = nullptr;
     Printing* printing = nullptr;        // the printer (or PDF) for printouts
     WorksheetWindow* worksheet = nullptr; // the worksheet window, alive for the whole run
+    // Makes the worksheet window the first time worksheet mode needs it (it is then kept until
+    // the program ends); starting the program does not pay for a window it may never show.
+    std::function<WorksheetWindow*()> createWorksheet;
     ProtocolLink* protocol = nullptr;     // the open diagnosis protocol, when there is one
 
     SharedState& state() const { return shell->state(); }
+    WorksheetWindow* worksheetWindow() {
+        if (!worksheet && createWorksheet) worksheet = createWorksheet();
+        return worksheet;
+    }
 };
 
 } // namespace orvela

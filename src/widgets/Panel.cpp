@@ -109,7 +109,8 @@ void AutoLabel::setBackground(const QColor& c) {
 
 void AutoLabel::changeEvent(QEvent* e) {
     QLabel::changeEvent(e);
-    if (autoSize_ && e->type() == QEvent::FontChange) adjustSize();
+    // An empty label keeps its size: measuring it would load a font that may never be shown.
+    if (autoSize_ && e->type() == QEvent::FontChange && !text().isEmpty()) adjustSize();
 }
 
 } // namespace orvela

@@ -162,6 +162,9 @@ TEST_F(LoginTest, APupilsPasswordIsAskedAndTheRightOneOpensTheProtocol) {
     pressInList("Anna", Qt::Key_Return);
     EXPECT_TRUE(visible(*window, "MaskEdit1"));
     EXPECT_EQ(passwordField()->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(passwordField(), QStringLiteral("abc"));
+    EXPECT_EQ(passwordField()->displayText(), QStringLiteral("***"));
+    passwordField()->clear();
     EXPECT_EQ(text(*window, "SkrivLosenLabel"), "Écrivez votre mot de passe:");
     EXPECT_FALSE(visible(*window, "ListBox1"));
     EXPECT_FALSE(button("NyAnvandareButton")->isEnabled());

@@ -122,7 +122,7 @@ WorksheetPanel::WorksheetPanel(QWidget* window, AppContext& context, Exercise ex
 }
 
 SharedState& WorksheetPanel::state() { return context_.shell->state(); }
-WorksheetWindow* WorksheetPanel::worksheet() { return context_.worksheet; }
+WorksheetWindow* WorksheetPanel::worksheet() { return context_.worksheetWindow(); }
 
 void WorksheetPanel::place(int width, int height, int u) {
     const int panelHeight = std::max(height / 48 * 5, 4 * u);
