@@ -2,6 +2,7 @@
 // the run-wide random order, then show the main window and run until it closes.
 
 #include "AppWindowOpener.h"
+#include "Catalogue.h"
 #include "DeviceProxies.h"
 #include "QtServices.h"
 #include "Shell.h"
@@ -32,6 +33,25 @@ private:
     bool done_ = false;
 };
 
+// Opens one exercise directly over the main window, as its menu entry would (a teacher can start
+// an exercise with --exercise FILE).
+void openExercise(orvela::Shell& shell, orvela::WindowOpener& opener, orvela::Messages& messages,
+                  const std::string& file) {
+    std::optional<orvela::WindowKind> kind = orvela::exerciseWindowFor(file);
+    if (!kind) {
+        messages.information("Ingen övning i menyerna använder filen " + file + ".");
+        return;
+    }
+    orvela::SharedState& s = shell.state();
+    s.ExerciseMode = orvela::Mode::Practice;
+    s.CurrentDataFile = orvela::AnsiText::fromUtf8(file);
+    for (char& c : s.CurrentDataFile.bytes())
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    if (shell.Kolla(s.CurrentDataFile) &&
+        !opener.open(orvela::WindowRequest{*kind, {}, 0}))
+        messages.information("Den här delen av programmet kan inte öppnas.");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -40,11 +60,14 @@ int main(int argc, char** argv) {
 
     orvela::fs::path contentRoot;
     bool exitWhenShown = false;
+    std::string exercise; // --exercise FILE: open that exercise at once
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--content-root") == 0 && i + 1 < argc)
             contentRoot = argv[++i];
         else if (std::strcmp(argv[i], "--exit-when-shown") == 0)
             exitWhenShown = true;
+        else if (std::strcmp(argv[i], "--exercise") == 0 && i + 1 < argc)
+            exercise = argv[++i];
     }
     if (contentRoot.empty())
         contentRoot = orvela::ContentPaths::rootOfProgram(
@@ -83,5 +106,9 @@ int main(int argc, char** argv) {
     ExitWhenPainted exitFilter;
     if (exitWhenShown) form.installEventFilter(&exitFilter);
     form.show();
+    if (!exercise.empty())
+        QTimer::singleShot(0, &form, [&shell, &opener, &messages, exercise] {
+            openExercise(shell, opener, messages, exercise);
+        });
     return QApplication::exec();
 }

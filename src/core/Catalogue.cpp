@@ -379,4 +379,24 @@ std::optional<WindowKind> windowKindByName(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<WindowKind> exerciseWindowFor(std::string_view fileName) {
+    auto same = [](std::string_view a, std::string_view b) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            char x = a[i], y = b[i];
+            if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+            if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+            if (x != y) return false;
+        }
+        return true;
+    };
+    for (const CatalogueExercise& e : catalogueExercises())
+        if (same(e.entry->target, fileName)) return e.entry->window;
+    for (int task = 1; task <= kDiagnosisTasksWithFiles; ++task) {
+        std::optional<DiagnosisTask> t = diagnosisTask(task);
+        if (t && (same(t->testFile, fileName) || same(t->followUpFile, fileName))) return t->window;
+    }
+    return std::nullopt;
+}
+
 } // namespace orvela

@@ -96,6 +96,10 @@ inline constexpr int kDiagnosisTasksWithFiles = 18;
 // Tasks 1..18; tasks 19 and 20 (and any other number) have no data file: nullopt.
 std::optional<DiagnosisTask> diagnosisTask(int task);
 
+// The window that runs a data file: its menu entry's, or for a diagnosis file its task's. The
+// name is compared without regard to letter case; nullopt for a file no entry opens.
+std::optional<WindowKind> exerciseWindowFor(std::string_view fileName);
+
 // The exercise window kinds by their names ("TSKRIV", "TSkrivinf" ...), exactly as spelt.
 std::optional<WindowKind> windowKindByName(std::string_view name);
 

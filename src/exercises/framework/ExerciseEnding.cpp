@@ -88,7 +88,7 @@ void ExerciseWindow::RitaLovord(const QString& a, const QString& b, const QStrin
     LovordLabel1->setText(a + QLatin1Char(' ') + b + QLatin1Char(' ') + c);
     const int innerW = lovordinnershape->width();
     const int innerH = lovordinnershape->height();
-    int size = 30;
+    int size = 30 * state().ScalePercent / 100;
     LovordLabel1->setFont(pointFont(size, true));
     auto fm = [&] { return QFontMetrics(LovordLabel1->font()); };
     while (fm().horizontalAdvance(LovordLabel1->text()) > innerW - u && size >= 11)

@@ -144,6 +144,7 @@ void ExerciseWindow::Inled() {
     DiagLabel5->setGeometry(8, 4 * line + u, dw - 16, line);
 
     Heading->setLayoutUnit(u);
+    Heading->setScalePercent(state().ScalePercent);
     Heading->setGeometry(u, u, W - asterWidth - 3 * u, (H / 48) * 8);
 
     const int panelHeight = std::max((H / 48) * 4, 3 * u);
@@ -161,9 +162,15 @@ void ExerciseWindow::Inled() {
     InstruktionsLabel->adjustSize();
     InstruktionsLabel->move(Heading->x() + u, Heading->y() + Heading->height() +
                                                   InstruktionsLabel->height() / 2);
-    lampknapp->resize(3 * u, 2 * u + u / 2);
-    LampShape->resize(2 * u, 2 * u);
-    regelknapp->resize(8 * u, lampknapp->height());
+    // The small buttons take their size from their (scaled) font, so their captions fit.
+    const QFontMetrics bm(regelknapp->font());
+    const int buttonHeight = bm.height() + u / 2 + 6;
+    lampknapp->resize(buttonHeight + u / 2, buttonHeight);
+    LampShape->resize(buttonHeight * 3 / 4, buttonHeight * 3 / 4);
+    int captionWidth = 0;
+    for (const char* caption : {"Aide 2", "Règles", "Regler"})
+        captionWidth = std::max(captionWidth, bm.horizontalAdvance(QString::fromUtf8(caption)));
+    regelknapp->resize(captionWidth + 2 * u, buttonHeight);
     BitBtn3->resize(regelknapp->size());
     Panel1->raise();
 }

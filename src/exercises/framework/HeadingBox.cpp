@@ -95,13 +95,13 @@ void HeadingBox::RitaOverskriften(const QString& line1, const QString& line2,
     };
 
     if (n == 1) {
-        Overs1Label->setFont(headingFont(30));
+        Overs1Label->setFont(headingFont(startSize(30)));
         shrinkToWidth(Overs1Label, usable, 11);
         const int h = textHeight(Overs1Label);
         place(Overs1Label, in.top() + (in.height() - h) / 2);
     } else if (n >= 2) {
-        Overs1Label->setFont(headingFont(20));
-        Overs2Label->setFont(headingFont(20));
+        Overs1Label->setFont(headingFont(startSize(20)));
+        Overs2Label->setFont(headingFont(startSize(20)));
         shrinkToWidth(Overs1Label, usable, 11);
         shrinkToWidth(Overs2Label, usable, 11);
         int size = std::min(Overs1Label->font().pointSize(), Overs2Label->font().pointSize());

@@ -22,6 +22,8 @@ public:
     // Lays out and draws the heading lines (RitaOverskriften).
     void RitaOverskriften(const QString& line1, const QString& line2, const QString& line3);
     void setLayoutUnit(int u) { U_ = u; }
+    // The heading's starting sizes grow with the window's scale (the shrinking rules then apply).
+    void setScalePercent(int percent) { scale_ = percent > 0 ? percent : 100; }
 
     Shape* OverskriftYtterShape = nullptr;
     Shape* OverskriftInnerShape = nullptr;
@@ -34,6 +36,8 @@ protected:
 
 private:
     int U_;
+    int scale_ = 100;
+    int startSize(int points) const { return points * scale_ / 100; }
     QRect inner() const;
     void layoutShapes();
 };
