@@ -1,5 +1,8 @@
 #include "QtSound.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include "WavInfo.h"
 
 #include <QEventLoop>
@@ -12,7 +15,19 @@ namespace orvela {
 QtSound::QtSound() = default;
 
 QtSound::~QtSound() {
-    if (effect_) effect_->stop();
+    if (!effect_) return;
+    effect_->stop();
+    // A sound effect destroyed while its file is still being read in the background loses the
+    // buffers of that read: let the read finish first (it takes milliseconds).
+    auto loading = [this] {
+        for (QSoundEffect* e : owner_.findChildren<QSoundEffect*>())
+            if (e->status() == QSoundEffect::Loading) return true;
+        return false;
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (loading() && waited.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
 int QtSound::waitBoundMs(const std::filesystem::path& file) {
@@ -25,9 +40,15 @@ void QtSound::play(const std::filesystem::path& file, bool wait) {
     const std::uint64_t mine = ++generation_;
     // The sound still playing is stopped and let go; each file gets a fresh effect, so that a
     // file played again starts from its beginning.
-    if (effect_) {
-        effect_->stop();
-        effect_->deleteLater();
+    if (QSoundEffect* old = effect_) {
+        // An effect is let go only once its file has been read (see the destructor).
+        old->stop();
+        if (old->status() == QSoundEffect::Loading)
+            QObject::connect(old, &QSoundEffect::statusChanged, old, [old] {
+                if (old->status() != QSoundEffect::Loading) old->deleteLater();
+            });
+        else
+            old->deleteLater();
     }
     effect_ = new QSoundEffect(&owner_);
     effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));

@@ -66,3 +66,15 @@ TEST_F(StallinTest, SaveWritesTheThreeKeysAndKeepsTheRestCancelKeepsValuesForThi
     EXPECT_EQ(after.readString("OTHER", "X"), "1");
     EXPECT_NE(after.text().find("; teacher note"), std::string::npos);
 }
+
+TEST_F(StallinTest, LockedValuesAreWrittenBackUnchanged) {
+    auto w = open({"[SETTINGS]", "TIMESHOWINGCORRECTANSWER=2", "SOUNDS=2", "FRENCHPICTURES=3"});
+    w->JaNejButton1Click();
+    w->JaNejButton2Click();
+    w->SparaButtonClick();
+    IniFile after = IniFile::load(f.content.root() / "PROGRAM/FRAN.INI");
+    EXPECT_EQ(after.readString("SETTINGS", "SOUNDS"), "2");
+    EXPECT_EQ(after.readString("SETTINGS", "FRENCHPICTURES"), "3");
+    EXPECT_EQ(after.readString("SETTINGS", "TIMESHOWINGCORRECTANSWER"), "2");
+}
+

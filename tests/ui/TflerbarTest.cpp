@@ -115,3 +115,37 @@ TEST_F(FlerbarTest, EveryPracticeRunEndsWithPraise) {
     EXPECT_EQ(f.s.RightCount, 10) << "the count is set to the run length before the praise";
     EXPECT_TRUE(visible(*window, "LovordPanel"));
 }
+
+TEST_F(FlerbarTest, ASentenceStartingWithTheGapOffersCapitalisedTiles) {
+    open("FRA51220.DAT", {"$P", "$§K.", "<Du> pain, s'il vous plaît.#bröd", "<du> pain ?#bröd"});
+    for (int i = 0; i < 2; ++i) {
+        bool capital = rightWord().at(0).isUpper();
+        EXPECT_EQ(tileOf(QStringLiteral("Du")) != 0, capital);
+        EXPECT_EQ(tileOf(QStringLiteral("du")) != 0, !capital);
+        window->PanelMouseDown(tileOf(rightWord()), Qt::LeftButton);
+    }
+}
+
+TEST_F(FlerbarTest, SevenChoicesInOneRowEightAndNineInTwo) {
+    struct Case {
+        int words, firstRow;
+    } cases[] = {{7, 7}, {8, 4}, {9, 5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words);
+        std::vector<std::string> lines = {"$Ord", "$§Klicka."};
+        for (int i = 0; i < c.words; ++i) lines.push_back("Le mot <w" + std::to_string(i) + "> ici.#x");
+        std::string file = "FRA9900" + std::to_string(c.words) + ".DAT";
+        f.content.write("DATA/" + file, lines);
+        ASSERT_TRUE(f.shell.HaemtaFilTabell());
+        f.s.CurrentDataFile = AnsiText::ascii(file);
+        ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
+        TFLERBAR w(context);
+        w.show();
+        const int firstTop = w.findChild<QLabel*>(QStringLiteral("Panel2"))->y();
+        int inFirstRow = 0;
+        for (int k = 1; k <= c.words; ++k)
+            if (w.findChild<QLabel*>(QStringLiteral("Panel%1").arg(k + 1))->y() == firstTop) ++inFirstRow;
+        EXPECT_EQ(inFirstRow, c.firstRow);
+    }
+}
+

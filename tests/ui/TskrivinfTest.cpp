@@ -65,6 +65,8 @@ TEST_F(SkrivinfTest, TwoGapsAreJudgedInTurnAndCountOnceOnlyWhenBothAreRight) {
     type(1, QStringLiteral("ai"));
     shot(*window, "skrivinf-first-gap-right");
     EXPECT_FALSE(edit(1)->isVisible());
+    EXPECT_EQ(child<QLabel>(*window, "Label14")->palette().color(QPalette::WindowText),
+              QColor(0, 128, 0)) << "a right word stays, in green";
     EXPECT_TRUE(edit(2)->isEnabled());
     EXPECT_EQ(child<QLabel>(*window, "Label14")->text(), QStringLiteral("ai"));
     type(2, QStringLiteral("mangé"));
@@ -74,6 +76,7 @@ TEST_F(SkrivinfTest, TwoGapsAreJudgedInTurnAndCountOnceOnlyWhenBothAreRight) {
     // First gap wrong, second right: the item is wrong, one wrong square, one error entry.
     type(1, QStringLiteral("as"));
     EXPECT_EQ(child<QLabel>(*window, "Label14")->text(), QStringLiteral("ai")) << "the expected word replaces the field";
+    EXPECT_EQ(child<QLabel>(*window, "Label14")->palette().color(QPalette::WindowText), colors::maroon);
     type(2, QStringLiteral("mangé"));
     EXPECT_EQ(f.s.RightCount, 1);
     EXPECT_EQ(f.s.ErrorCount[1], 1);
