@@ -49,6 +49,10 @@ TEST(Svarstest, JudgingTable) {
         {"second alternative", "a#b#&c#&d", "b", "c", 1, 0},
         {"last alternative first", "a#b#&c#&d", "b", "d", 1, 0},
         {"wrong", "a#b#&c#&d", "b", "e", 1, 60000},
+        {"at most five capitals counted", "", "A B C D E F G", "a b c d e f g", 4, 15},
+        {"one mark from each end only", "", "Bonjour", "!!Bonjour!!", 1, 60000},
+        {"one mark from each end", "", "Bonjour", "!Bonjour?", 1, 0},
+        {"marks inside count", "", "Oui, merci", "Oui merci", 1, 60000},
     };
     for (const Case& c : cases) {
         f.shell.str_postarray(A(c.line));

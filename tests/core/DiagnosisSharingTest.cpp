@@ -1,4 +1,4 @@
-// Two copies of the program on one diagnosis directory: interleaved stores lose nothing, and a
+// Copies of the program on one diagnosis directory: interleaved stores lose nothing, and a
 // copy killed in the middle of its stores leaves a whole, readable diagnosis file.
 
 #include "DiagnosisFile.h"
@@ -83,10 +83,11 @@ TEST(DiagnosisSharing, TwoThreadsStoringAtOnceLoseNothing) {
     expectEveryPupil(content.root() / "RESULTAT", {"A", "B"}, kRoundsPerPupil);
 }
 
-TEST(DiagnosisSharing, TwoProcessesStoringAtOnceLoseNothing) {
+TEST(DiagnosisSharing, EightProcessesStoringAtOnceLoseNothing) {
     TempContent content;
     std::vector<pid_t> children;
-    for (const char* prefix : {"C", "D"}) {
+    const std::vector<std::string> prefixes = {"C", "D", "E", "F", "G", "H", "I", "J"};
+    for (const std::string& prefix : prefixes) {
         pid_t pid = fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
@@ -104,7 +105,7 @@ TEST(DiagnosisSharing, TwoProcessesStoringAtOnceLoseNothing) {
         ASSERT_EQ(waitpid(pid, &status, 0), pid);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    expectEveryPupil(content.root() / "RESULTAT", {"C", "D"}, kRoundsPerPupil);
+    expectEveryPupil(content.root() / "RESULTAT", prefixes, kRoundsPerPupil);
 }
 
 TEST(DiagnosisSharing, ACopyKilledWhileStoringLeavesAWholeFile) {
