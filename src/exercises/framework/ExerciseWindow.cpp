@@ -133,7 +133,11 @@ void ExerciseWindow::Inled() {
     const int asterHeight = (H / 48) * 43;
     const int asterWidth = asterHeight / 10 - u / 5;
     Aster1->setGeometry(W - u / 2 - asterWidth, u, asterWidth, asterHeight);
-    DiagPanel1->setGeometry(W - u / 2 - 3 * asterWidth / 2, u, 3 * asterWidth / 2, (H / 48) * 16);
+    // The diagnosis counters stand where the squares stand, as wide as their widest text.
+    int diagWidth = 3 * asterWidth / 2;
+    for (QLabel* l : {DiagLabel1, DiagLabel4})
+        diagWidth = std::max(diagWidth, QFontMetrics(l->font()).horizontalAdvance(QStringLiteral("Diagnostic")) + 2 * u);
+    DiagPanel1->setGeometry(W - u / 2 - diagWidth, u, diagWidth, (H / 48) * 16);
     const int dw = DiagPanel1->width();
     const int line = (H / 48) * 2;
     DiagPanel2->setGeometry(u / 4, u / 4, dw - u / 2, line);
@@ -145,7 +149,10 @@ void ExerciseWindow::Inled() {
 
     Heading->setLayoutUnit(u);
     Heading->setScalePercent(state().ScalePercent);
-    Heading->setGeometry(u, u, W - asterWidth - 3 * u, (H / 48) * 8);
+    const bool counters = isDiagnosisMode(state().ExerciseMode);
+    // The heading box ends U before the column of squares or counters.
+    const int columnLeft = W - u / 2 - (counters ? diagWidth : asterWidth);
+    Heading->setGeometry(u, u, columnLeft - 2 * u, (H / 48) * 8);
 
     const int panelHeight = std::max((H / 48) * 4, 3 * u);
     Panel1->setGeometry(0, H - panelHeight, W, panelHeight);
