@@ -266,7 +266,7 @@ bool Shell::LaerarLosen(int operation) {
         }
         if (dekryptrad(kryptrad(password)) != password) {
             // Such a text reads back as another one: the teacher could no longer log in.
-            showMessage("Lösenordet kan inte sparas. Välj ett lösenord som inte börjar med ~.");
+            showMessage("Lösenordet kan inte sparas. Välj ett lösenord som inte börjar med *.");
             return false;
         }
         DiagnosisLock lock(dir);

@@ -4,8 +4,8 @@ namespace orvela {
 
 namespace {
 
-constexpr unsigned kOddOffset = 0x5D;
-constexpr unsigned kEvenOffset = 0x5A;
+constexpr unsigned kOddOffset = 9;
+constexpr unsigned kEvenOffset = 4;
 
 std::string transform(const std::string& s) {
     std::string out = s;

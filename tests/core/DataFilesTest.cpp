@@ -72,7 +72,7 @@ TEST(Kolla, CountsItemsAndReadsHeaders) {
     std::string longHeading(100, 'x');
     f.content.write("DATA/FRA51120.DAT",
                     {"$Rubrik ett", "$§Översätt.", "$%Anteckning", "$Två", "$Tre", "$Fyra",
-                     "; comment", "", "hus#maison", "$" + longHeading, "~" , "bil#voiture", ""});
+                     "; comment", "", "hus#maison", "$" + longHeading, "*" , "bil#voiture", ""});
     prepare(f);
     f.s.CurrentDataFile = A("FRA51120.DAT");
     ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
@@ -182,15 +182,15 @@ TEST(Scrambling, RoundTripsEveryCharacterAndLeavesMarkedLinesAlone) {
     for (int c = 32; c < 256; ++c) all.push_back(static_cast<char>(c));
     for (std::size_t start = 0; start < all.size(); ++start) {
         AnsiText line(all.substr(start) + all.substr(0, start));
-        if (line.front() == ';' || line.front() == '$' || line.front() == '#' || line.front() == '~')
+        if (line.front() == ';' || line.front() == '$' || line.front() == '#' || line.front() == kScrambleMarker)
             continue;
         AnsiText s = kryptrad(line);
         ASSERT_EQ(s.size(), line.size() + 1);
-        ASSERT_EQ(s.front(), '~');
+        ASSERT_EQ(s.front(), kScrambleMarker);
         ASSERT_EQ(dekryptrad(s), line);
         for (unsigned char c : s.bytes()) ASSERT_GE(c, 32);
     }
-    for (const char* never : {";comment", "$heading", "#x", "", "~already"})
+    for (const char* never : {";comment", "$heading", "#x", "", "*already"})
         EXPECT_EQ(kryptrad(A(never)), A(never)) << never;
     EXPECT_EQ(dekryptrad(A("plain line")), A("plain line"));
 }

@@ -157,13 +157,13 @@ TEST(DiagnosisRecordLayout, ShortInputIsRefusedNotOverread) {
 }
 
 TEST(PasswordRecordLayout, TwoFieldsOf27Bytes) {
-    PasswordRecord p{A("~guard"), A("~secret")};
+    PasswordRecord p{A("*guard"), A("*secret")};
     std::string b = encodePasswordRecord(p);
     ASSERT_EQ(b.size(), 54u);
     EXPECT_EQ(byteAt(b, 0), 6u);
-    EXPECT_EQ(b.substr(1, 6), "~guard");
+    EXPECT_EQ(b.substr(1, 6), "*guard");
     EXPECT_EQ(byteAt(b, 27), 7u);
-    EXPECT_EQ(b.substr(28, 7), "~secret");
+    EXPECT_EQ(b.substr(28, 7), "*secret");
     EXPECT_EQ(b.substr(35), std::string(19, '\0'));
 
     for (std::size_t i = 7; i < 27; ++i)

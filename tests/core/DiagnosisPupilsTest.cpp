@@ -119,7 +119,7 @@ TEST(DiagnosisNames, AScrambledPasswordIsReturnedUnscrambled) {
 
 TEST(DiagnosisNames, APasswordThatUnscramblesToNothingStillCounts) {
     DiagnosisFixture f;
-    f.writeRecords({named("Anna", 0, "~")});
+    f.writeRecords({named("Anna", 0, "*")});
     EXPECT_FALSE(f.shell.HaemtaElev(A("Anna")).empty()) << "the pupil must still be asked";
 }
 
@@ -190,9 +190,9 @@ TEST(DiagnosisStoring, AScrambledStoredNameIsReplacedNotDuplicated) {
 
 TEST(DiagnosisStoring, APlainNameThatLooksScrambledIsStillFound) {
     DiagnosisFixture f;
-    f.writeRecords({named("~Zorro", 4)});
-    EXPECT_TRUE(f.shell.NamnFinns(A("~zorro")));
-    f.shell.HaemtaElev(A("~zorro"));
+    f.writeRecords({named("*Zorro", 4)});
+    EXPECT_TRUE(f.shell.NamnFinns(A("*zorro")));
+    f.shell.HaemtaElev(A("*zorro"));
     EXPECT_EQ(f.s.CurrentPupil.result[1], 4);
     EXPECT_TRUE(f.shell.SparaProtokoll());
     EXPECT_EQ(f.stored().size(), 1u);
@@ -363,7 +363,7 @@ TEST(TeacherPassword, APasswordThatWouldReadBackDifferentlyIsRefused) {
     DiagnosisFixture f;
     ASSERT_TRUE(f.shell.LaerarLosen(1));
     std::string before = readWholeFile(f.dir / "FRA45444.DOT").value();
-    for (const char* bad : {"~abc", ""}) {
+    for (const char* bad : {"*abc", ""}) {
         f.s.CurrentPupil.password = A(bad);
         EXPECT_FALSE(f.shell.LaerarLosen(2)) << bad;
     }
