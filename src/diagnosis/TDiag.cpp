@@ -95,22 +95,24 @@ void TDiag::createControls() {
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
 
     SkrivDittNamnLabel = label("SkrivDittNamnLabel", "Écrivez votre nom:", this);
-    Edit1 = new DiagnosisEdit(this);
+    Edit1 = new AnswerEdit(this);
+    Edit1->setSharpSKeys(false);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(kNameFieldMax);
-    connect(Edit1, &DiagnosisEdit::enterPressed, this, &TDiag::Edit1KeyPress);
-    connect(Edit1, &DiagnosisEdit::escapePressed, this, &TDiag::AvbrytButtonClick);
+    connect(Edit1, &AnswerEdit::enterPressed, this, &TDiag::Edit1KeyPress);
+    connect(Edit1, &AnswerEdit::escapePressed, this, &TDiag::AvbrytButtonClick);
 
     SkrivLosenLabel = label("SkrivLosenLabel", "Écrivez votre mot de passe:", this);
     FelLosenLabel = label("FelLosenLabel", kWrongPassword, this);
     FelLosenLabel->setStyleSheet(QStringLiteral("color: maroon; background: transparent"));
-    MaskEdit1 = new DiagnosisEdit(this);
+    MaskEdit1 = new AnswerEdit(this);
+    MaskEdit1->setSharpSKeys(false);
     MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
     MaskEdit1->setEchoMode(QLineEdit::Password);
     MaskEdit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     MaskEdit1->setMaxLength(static_cast<int>(kPupilPasswordMax));
-    connect(MaskEdit1, &DiagnosisEdit::enterPressed, this, &TDiag::MaskEdit1KeyPress);
-    connect(MaskEdit1, &DiagnosisEdit::escapePressed, this, &TDiag::AvbrytButtonClick);
+    connect(MaskEdit1, &AnswerEdit::enterPressed, this, &TDiag::MaskEdit1KeyPress);
+    connect(MaskEdit1, &AnswerEdit::escapePressed, this, &TDiag::AvbrytButtonClick);
 
     NyAnvandareButton = button("NyAnvandareButton", "&Nouvel utilisateur", this);
     connect(NyAnvandareButton, &QPushButton::clicked, this, &TDiag::NyAnvandareButtonClick);
@@ -536,7 +538,7 @@ void TDiag::Button2KeyPress(const QString& text) {
 }
 
 void TDiag::Klistrain1Click(int which) {
-    auto* field = qobject_cast<DiagnosisEdit*>(focusWidget());
+    auto* field = qobject_cast<AnswerEdit*>(focusWidget());
     if (!field) field = MaskEdit1->isVisible() ? MaskEdit1 : Edit1;
     field->pasteSpecial(which == 1 ? qs("Ç") : qs("ç"));
 }

@@ -6,7 +6,7 @@
 // pupil's record into CurrentPupil and opens the protocol; when the protocol closes, so does
 // this window.
 
-#include "DiagnosisEdit.h"
+#include "AnswerEdit.h"
 #include "Window.h"
 
 #include <QLabel>
@@ -61,10 +61,10 @@ private:
     QLabel* ListOverskriftLabel = nullptr;
     QListWidget* ListBox1 = nullptr;
     QLabel* SkrivDittNamnLabel = nullptr;
-    DiagnosisEdit* Edit1 = nullptr;
+    AnswerEdit* Edit1 = nullptr;
     QLabel* SkrivLosenLabel = nullptr;
     QLabel* FelLosenLabel = nullptr;
-    DiagnosisEdit* MaskEdit1 = nullptr;
+    AnswerEdit* MaskEdit1 = nullptr;
     QPushButton* NyAnvandareButton = nullptr;
     QPushButton* AvbrytButton = nullptr;
     Panel* Panel3 = nullptr;

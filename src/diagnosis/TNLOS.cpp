@@ -30,13 +30,14 @@ TNLOS::TNLOS(AppContext& context, const AnsiText& oldPassword, QWidget* parent)
     Label2->setStyleSheet(QStringLiteral("color: yellow; background: transparent"));
     Label2->hide();
 
-    maskedit1 = new DiagnosisEdit(this, qs("Klistra in Ç "), qs("Klistra in ç"));
+    maskedit1 = new AnswerEdit(this, qs("Klistra in Ç "), qs("Klistra in ç"));
+    maskedit1->setSharpSKeys(false);
     maskedit1->setObjectName(QStringLiteral("maskedit1"));
     maskedit1->setEchoMode(QLineEdit::Password);
     maskedit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     maskedit1->setMaxLength(static_cast<int>(kPupilPasswordMax));
-    connect(maskedit1, &DiagnosisEdit::enterPressed, this, &TNLOS::maskedit1KeyPress);
-    connect(maskedit1, &DiagnosisEdit::escapePressed, this, &TNLOS::BitBtn1Click);
+    connect(maskedit1, &AnswerEdit::enterPressed, this, &TNLOS::maskedit1KeyPress);
+    connect(maskedit1, &AnswerEdit::escapePressed, this, &TNLOS::BitBtn1Click);
     // Only the pupil's own typing counts as a change: emptying the field after a message keeps it.
     connect(maskedit1, &QLineEdit::textEdited, this, &TNLOS::maskedit1Change);
 

@@ -4,7 +4,7 @@
 // "&Annuler" leaves everything as it was. Used for a pupil's password (from the protocol) and for
 // the administrator password (from the login window).
 
-#include "DiagnosisEdit.h"
+#include "AnswerEdit.h"
 #include "Window.h"
 
 #include <QLabel>
@@ -35,7 +35,7 @@ private:
     Panel* Ram = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    DiagnosisEdit* maskedit1 = nullptr;
+    AnswerEdit* maskedit1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
 
     void FormCreate();

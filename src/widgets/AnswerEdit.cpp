@@ -1,4 +1,4 @@
-#include "DiagnosisEdit.h"
+#include "AnswerEdit.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,18 +8,17 @@
 
 namespace orvela {
 
-DiagnosisEdit::DiagnosisEdit(QWidget* parent, const QString& capitalCaption,
-                             const QString& smallCaption)
+AnswerEdit::AnswerEdit(QWidget* parent, const QString& capitalCaption, const QString& smallCaption)
     : QLineEdit(parent), capitalCaption_(capitalCaption), smallCaption_(smallCaption) {}
 
-void DiagnosisEdit::pasteSpecial(const QString& text) {
+void AnswerEdit::pasteSpecial(const QString& text) {
     if (QClipboard* cb = QGuiApplication::clipboard()) cb->setText(text);
-    // A password field takes no paste from the clipboard on every platform; inserting is the
-    // same to the field.
+    // Pasting from the clipboard is not possible everywhere (a password field, a machine without
+    // a clipboard); inserting is the same to the field.
     insert(text);
 }
 
-void DiagnosisEdit::keyPressEvent(QKeyEvent* e) {
+void AnswerEdit::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         Q_EMIT enterPressed();
         return;
@@ -28,10 +27,17 @@ void DiagnosisEdit::keyPressEvent(QKeyEvent* e) {
         Q_EMIT escapePressed();
         return;
     }
+    const Qt::KeyboardModifiers mods =
+        e->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier | Qt::MetaModifier);
+    if (sharpSKeys_ && e->key() == Qt::Key_S &&
+        (mods == Qt::AltModifier || mods == Qt::ControlModifier)) {
+        pasteSpecial(QStringLiteral("ß"));
+        return;
+    }
     QLineEdit::keyPressEvent(e);
 }
 
-void DiagnosisEdit::contextMenuEvent(QContextMenuEvent* e) {
+void AnswerEdit::contextMenuEvent(QContextMenuEvent* e) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("PopupMenu1"));
     QAction* capital = menu.addAction(capitalCaption_);
