@@ -3,8 +3,10 @@
 #include "WindowFactories.h"
 
 #include "TFLERBAR.h"
+#include "TFormer.h"
 #include "TSKRIV.h"
 #include "TSkrivinf.h"
+#include "Tskriv2.h"
 #include "TMenu.h"
 #include "TRegelform.h"
 #include "TStallin.h"
@@ -27,6 +29,8 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
                         [c](const WindowRequest&) { return std::make_unique<TFLERBAR>(*c); });
     opener.registerKind(WindowKind::TDiag, [c](const WindowRequest&) { return std::make_unique<TDiag>(*c); });
     opener.registerKind(WindowKind::Tdiaprot, [c](const WindowRequest&) { return std::make_unique<Tdiaprot>(*c); });
+    opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
+    opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
     // (new kinds above this line)
 }
 

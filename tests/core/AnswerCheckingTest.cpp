@@ -7,9 +7,7 @@
 using namespace orvela;
 using namespace orvela::testing;
 
-namespace {
-AnsiText A(const std::string& utf8) { return AnsiText::fromUtf8(utf8); }
-} // namespace
+namespace {} // namespace
 
 TEST(MellanslagBort, TrimsAndCollapsesSpaces) {
     EXPECT_EQ(Shell::MellanslagBort(A("  la   maison ")).bytes(), "la maison");

@@ -11,8 +11,6 @@ using namespace orvela::testing;
 
 namespace {
 
-AnsiText A(const std::string& utf8) { return AnsiText::fromUtf8(utf8); }
-
 // A shell whose file table holds the given files.
 void prepare(ShellFixture& f) {
     ASSERT_TRUE(f.shell.HaemtaFilTabell());
@@ -21,13 +19,14 @@ void prepare(ShellFixture& f) {
 
 std::vector<std::string> fields(const SharedState& s) {
     std::vector<std::string> out;
-    for (int k = 1; k <= s.ItemFieldCount; ++k) out.push_back(s.ItemFields[static_cast<std::size_t>(k)].toUtf8());
+    for (int k = 1; k <= s.ItemFieldCount; ++k)
+        out.push_back(s.ItemFields[static_cast<std::size_t>(k)].toUtf8());
     return out;
 }
 
 } // namespace
 
-TEST(FileTable, ListsTheDataDirectorySortedByCharacterCode) {
+TEST(FileTable, ListsTheDataDirectorySortedByCharacterCodeAndNeedsIt) {
     ShellFixture f;
     f.content.write("DATA/FRB00002.DAT", {"a#b"});
     f.content.write("DATA/fra00001.dat", {"a#b"});
@@ -39,22 +38,28 @@ TEST(FileTable, ListsTheDataDirectorySortedByCharacterCode) {
     EXPECT_EQ(f.s.FileTable[2].bytes(), "FRB00002.DAT");
     ASSERT_EQ(f.s.PraiseFileCount, 1);
     EXPECT_EQ(f.s.PraiseFileTable[1].bytes(), "FROM9001.LOV");
-}
 
-TEST(FileTable, NoDataDirectoryIsReportedAndEndsStartUp) {
-    ShellFixture f;
     std::filesystem::remove_all(f.content.root() / "DATA");
-    EXPECT_FALSE(f.shell.HaemtaFilTabell());
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0], "Kan inte hitta katalogen " + f.content.root().string() + "/DATA");
+    EXPECT_FALSE(f.shell.HaemtaFilTabell()) << "no DATA directory ends the start-up";
+    EXPECT_EQ(f.messages.shown, std::vector<std::string>{"Kan inte hitta katalogen " +
+                                                         f.content.root().string() + "/DATA"});
 }
 
 TEST(FileTable, ListFileKeepsItsOrderAndLimitsAndIgnoresUnsafeNames) {
     ShellFixture f;
-    std::vector<std::string> lines = {"", "   ", "garbage line", "../FRX.DAT", "sub/FRY.DAT",
-                                      "..\\FRZ.DAT", "FROM9002.LOV", "  FRB.DAT  ", "FRA.DAT"};
-    for (int i = 0; i < 200; ++i) lines.push_back("FRN" + std::to_string(1000 + i) + ".DAT");
-    for (int i = 0; i < 30; ++i) lines.push_back("FROM" + std::to_string(8000 + i) + ".LOV");
+    std::vector<std::string> lines = {"",
+                                      "   ",
+                                      "garbage line",
+                                      "../FRX.DAT",
+                                      "sub/FRY.DAT",
+                                      "..\\FRZ.DAT",
+                                      "FROM9002.LOV",
+                                      "  FRB.DAT  ",
+                                      "FRA.DAT"};
+    for (int i = 0; i < 200; ++i)
+        lines.push_back("FRN" + std::to_string(1000 + i) + ".DAT");
+    for (int i = 0; i < 30; ++i)
+        lines.push_back("FROM" + std::to_string(8000 + i) + ".LOV");
     f.content.write("DATA/datfiler.fra", lines);
     prepare(f);
     EXPECT_EQ(f.s.FileTableCount, 172);
@@ -72,14 +77,15 @@ TEST(Kolla, CountsItemsAndReadsHeaders) {
     std::string longHeading(100, 'x');
     f.content.write("DATA/FRA51120.DAT",
                     {"$Rubrik ett", "$§Översätt.", "$%Anteckning", "$Två", "$Tre", "$Fyra",
-                     "; comment", "", "hus#maison", "$" + longHeading, "*" , "bil#voiture", ""});
+                     "; comment", "", "hus#maison", "$" + longHeading, "*", "bil#voiture", ""});
     prepare(f);
     f.s.CurrentDataFile = A("FRA51120.DAT");
     ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
     EXPECT_EQ(f.s.ItemCount[1], 3) << "items: two plain lines and a (scrambled-marker) line";
     EXPECT_EQ(f.s.HeadingLines[1].toUtf8(), "Rubrik ett");
     EXPECT_EQ(f.s.HeadingLines[2].toUtf8(), "Två");
-    EXPECT_EQ(f.s.HeadingLines[3].toUtf8(), std::string(80, 'x')) << "a later heading replaces the third, cut to 80";
+    EXPECT_EQ(f.s.HeadingLines[3].toUtf8(), std::string(80, 'x'))
+        << "a later heading replaces the third, cut to 80";
     EXPECT_EQ(f.s.InstructionText.toUtf8(), "Översätt.");
     EXPECT_EQ(f.s.WorksheetNote.toUtf8(), "Anteckning");
 
@@ -116,11 +122,13 @@ TEST(Kolla, SurvivesHugeLinesManyFieldsControlBytesAndManyItems) {
     ShellFixture f;
     f.content.writeRaw("DATA/FRA00001.DAT", std::string(100000, 'q') + "\r\n");
     std::string many;
-    for (int i = 0; i < 60; ++i) many += "f" + std::to_string(i) + "#";
+    for (int i = 0; i < 60; ++i)
+        many += "f" + std::to_string(i) + "#";
     f.content.writeRaw("DATA/FRA00002.DAT", "a#&" + many + "\r\n");
     f.content.writeRaw("DATA/FRA00003.DAT", std::string("a\0b#\x01\x02\x7f#c\r\n\0\0\r\n", 15));
     std::string big;
-    for (int i = 1; i <= 5000; ++i) big += "q" + std::to_string(i) + "#a" + std::to_string(i) + "\n";
+    for (int i = 1; i <= 5000; ++i)
+        big += "q" + std::to_string(i) + "#a" + std::to_string(i) + "\n";
     f.content.writeRaw("DATA/FRA00004.DAT", big);
     prepare(f);
 
@@ -179,16 +187,19 @@ TEST(ItemFields, SplittingRules) {
 
 TEST(Scrambling, RoundTripsEveryCharacterAndLeavesMarkedLinesAlone) {
     std::string all;
-    for (int c = 32; c < 256; ++c) all.push_back(static_cast<char>(c));
+    for (int c = 32; c < 256; ++c)
+        all.push_back(static_cast<char>(c));
     for (std::size_t start = 0; start < all.size(); ++start) {
         AnsiText line(all.substr(start) + all.substr(0, start));
-        if (line.front() == ';' || line.front() == '$' || line.front() == '#' || line.front() == kScrambleMarker)
+        if (line.front() == ';' || line.front() == '$' || line.front() == '#' ||
+            line.front() == kScrambleMarker)
             continue;
         AnsiText s = kryptrad(line);
         ASSERT_EQ(s.size(), line.size() + 1);
         ASSERT_EQ(s.front(), kScrambleMarker);
         ASSERT_EQ(dekryptrad(s), line);
-        for (unsigned char c : s.bytes()) ASSERT_GE(c, 32);
+        for (unsigned char c : s.bytes())
+            ASSERT_GE(c, 32);
     }
     for (const char* never : {";comment", "$heading", "#x", "", "*already"})
         EXPECT_EQ(kryptrad(A(never)), A(never)) << never;
@@ -202,10 +213,13 @@ TEST(ItemOrder, EachFileFollowsTheSharedRandomOrder) {
     f.s.CurrentDataFile = A("FRA00001.DAT");
     ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
     int order[] = {7, 2, 900, 3, 1};
-    for (int i = 0; i < 5; ++i) f.s.RandomOrder[static_cast<std::size_t>(i + 1)] = order[i];
-    for (int i = 6; i <= 1000; ++i) f.s.RandomOrder[static_cast<std::size_t>(i)] = 1000;
+    for (int i = 0; i < 5; ++i)
+        f.s.RandomOrder[static_cast<std::size_t>(i + 1)] = order[i];
+    for (int i = 6; i <= 1000; ++i)
+        f.s.RandomOrder[static_cast<std::size_t>(i)] = 1000;
     std::vector<int> asked;
-    for (int i = 0; i < 6; ++i) asked.push_back(f.shell.haemta_slumptal(f.s.DrawCursor[1], 1));
+    for (int i = 0; i < 6; ++i)
+        asked.push_back(f.shell.haemta_slumptal(f.s.DrawCursor[1], 1));
     EXPECT_EQ(asked, (std::vector<int>{2, 3, 1, 2, 3, 1}));
 }
 
@@ -228,10 +242,11 @@ TEST(ItemOrder, RandomOrderIsAPermutationAndItemsAreRead) {
 }
 
 TEST(ProgramNumber, DigitsAtTheEndOfTheStem) {
-    EXPECT_EQ(Shell::GeProgramtal(A("FRA51120.DAT")), 51120);
-    EXPECT_EQ(Shell::GeProgramtal(A("FRDI01.DAT")), 1);
-    EXPECT_EQ(Shell::GeProgramtal(A("FROVN101.DAT")), 101);
-    EXPECT_EQ(Shell::GeProgramtal(A("FRAN3320.DAT")), 3320);
-    EXPECT_EQ(Shell::GeProgramtal(A("NODIGITS.DAT")), 0);
-    EXPECT_EQ(Shell::GeProgramtal(A("FR12.34.DAT")), 12);
+    for (auto [name, number] : {std::pair{"FRA51120.DAT", 51120},
+                                {"FRDI01.DAT", 1},
+                                {"FROVN101.DAT", 101},
+                                {"FRAN3320.DAT", 3320},
+                                {"NODIGITS.DAT", 0},
+                                {"FR12.34.DAT", 12}})
+        EXPECT_EQ(Shell::GeProgramtal(A(name)), number) << name;
 }

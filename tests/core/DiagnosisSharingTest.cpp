@@ -70,19 +70,6 @@ void expectEveryPupil(const fs::path& dir, const std::vector<std::string>& prefi
 
 } // namespace
 
-TEST(DiagnosisSharing, TwoThreadsStoringAtOnceLoseNothing) {
-    TempContent content;
-    ProgramCopy a(content.root()), b(content.root());
-    int failuresA = -1, failuresB = -1;
-    std::thread ta([&] { failuresA = a.storePupils("A", kRoundsPerPupil); });
-    std::thread tb([&] { failuresB = b.storePupils("B", kRoundsPerPupil); });
-    ta.join();
-    tb.join();
-    EXPECT_EQ(failuresA, 0);
-    EXPECT_EQ(failuresB, 0);
-    expectEveryPupil(content.root() / "RESULTAT", {"A", "B"}, kRoundsPerPupil);
-}
-
 TEST(DiagnosisSharing, EightProcessesStoringAtOnceLoseNothing) {
     TempContent content;
     std::vector<pid_t> children;

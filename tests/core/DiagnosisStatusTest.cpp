@@ -12,12 +12,14 @@ using namespace orvela::testing;
 
 namespace {
 
+// A new pupil named Anna.
 struct StatusFixture : ShellFixture {
     StatusFixture() {
         shell.NollstaellElev();
         s.CurrentPupil.name = AnsiText::ascii("Anna");
     }
     DiagnosisRecord& pupil() { return s.CurrentPupil; }
+    std::uint8_t status(int n) { return pupil().status[static_cast<std::size_t>(n)]; }
     std::vector<DiagnosisRecord> stored() {
         return DiagnosisFile(content.root() / "RESULTAT").read().records;
     }
@@ -32,36 +34,26 @@ struct StatusFixture : ShellFixture {
 
 TEST(DiagnosisStatus, TheChainOfTheVocabularyProgrammes) {
     struct Case {
-        const char* what;
         int programme, result;
         int status, nextStatus;
     } cases[] = {
-        {"programme 2 not passed: practise, 3 waits", 2, 14, StatusExercer, StatusAttendre},
-        {"programme 2 passed: 3 may be tested", 2, 15, StatusTester, StatusTester},
-        {"programme 1 passed", 1, 20, StatusTester, StatusTester},
-        {"programme 1 low", 1, 1, StatusExercer, StatusAttendre},
-        {"programme 3 passed", 3, 16, StatusTester, StatusTester},
+        {2, 14, StatusExercer, StatusAttendre}, // not passed: practise, 3 waits
+        {2, 15, StatusTester, StatusTester},    // passed: 3 may be tested
+        {1, 20, StatusTester, StatusTester},
+        {1, 1, StatusExercer, StatusAttendre},
+        {3, 16, StatusTester, StatusTester},
+        {4, 20, StatusTester, StatusCommencer}, // 4 and later
+        {5, 3, StatusExercer, StatusCommencer}, // touch no other
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.programme) + ": " + std::to_string(c.result));
         StatusFixture f;
+        const std::uint8_t before = f.status(c.programme);
         f.pupil().result[static_cast<std::size_t>(c.programme)] = c.result;
-        std::uint8_t status = f.shell.GeStatusTal(c.programme);
-        EXPECT_EQ(status, c.status) << c.what;
-        EXPECT_EQ(f.pupil().status[static_cast<std::size_t>(c.programme + 1)], c.nextStatus)
-            << c.what;
-        EXPECT_EQ(f.pupil().status[static_cast<std::size_t>(c.programme)], c.programme == 1 ? 0 : 1)
-            << c.what << ": the caller stores the status";
+        EXPECT_EQ(f.shell.GeStatusTal(c.programme), c.status);
+        EXPECT_EQ(f.status(c.programme + 1), c.nextStatus);
+        EXPECT_EQ(f.status(c.programme), before) << "the caller stores the status";
     }
-}
-
-TEST(DiagnosisStatus, OnlyProgrammesOneToThreeTouchTheNext) {
-    StatusFixture f;
-    f.pupil().result[4] = 20;
-    f.pupil().result[5] = 3;
-    EXPECT_EQ(f.shell.GeStatusTal(4), StatusTester);
-    EXPECT_EQ(f.shell.GeStatusTal(5), StatusExercer);
-    EXPECT_EQ(f.pupil().status[5], StatusCommencer);
-    EXPECT_EQ(f.pupil().status[6], StatusCommencer);
 }
 
 TEST(DiagnosisStatus, NoResultKeepsAWaitingProgrammeWaiting) {
@@ -70,38 +62,30 @@ TEST(DiagnosisStatus, NoResultKeepsAWaitingProgrammeWaiting) {
     f.pupil().status[3] = StatusTester;
     EXPECT_EQ(f.shell.GeStatusTal(3), StatusCommencer);
     EXPECT_EQ(f.shell.GeStatusTal(7), StatusCommencer);
-    // A tested next programme keeps its status.
-    f.pupil().result[2] = 12;
+    f.pupil().result[2] = 12; // a tested next programme keeps its status
     f.pupil().status[2] = StatusExercer;
     EXPECT_EQ(f.shell.GeStatusTal(1), StatusCommencer);
-    EXPECT_EQ(f.pupil().status[2], StatusExercer);
+    EXPECT_EQ(f.status(2), StatusExercer);
 }
 
-TEST(DiagnosisResult, StoresResultStatusAndTimeAndTheFile) {
-    StatusFixture f;
-    f.clock.time = {2026, 5, 7, 9, 3, 59, 0};
-    f.finish(2, 15);
-    EXPECT_EQ(f.pupil().result[2], 15);
-    EXPECT_EQ(f.pupil().status[2], StatusTester);
-    EXPECT_EQ(f.pupil().status[3], StatusTester);
-    EXPECT_EQ(f.pupil().year[2], 2026);
-    EXPECT_EQ(f.pupil().month[2], 5);
-    EXPECT_EQ(f.pupil().day[2], 7);
-    EXPECT_EQ(f.pupil().hour[2], 9);
-    EXPECT_EQ(f.pupil().minute[2], 3);
-    EXPECT_EQ(protocolDateText(f.pupil(), 2), "260507 09:03");
-    EXPECT_EQ(f.s.ProtocolSave, 0);
-    std::vector<DiagnosisRecord> r = f.stored();
-    ASSERT_EQ(r.size(), 1u) << "with no protocol open the result is stored all the same";
-    EXPECT_EQ(r[0].result[2], 15);
-    EXPECT_EQ(r[0].status[3], StatusTester);
-}
-
-TEST(DiagnosisResult, FourteenMeansPractiseAndTheNextWaits) {
-    StatusFixture f;
-    f.finish(2, 14);
-    EXPECT_EQ(f.pupil().status[2], StatusExercer);
-    EXPECT_EQ(f.pupil().status[3], StatusAttendre);
+TEST(DiagnosisResult, FourteenAndFifteenInProgrammeTwoAreStoredWithTheirTimeAndEffect) {
+    for (auto [right, second, third] :
+         {std::tuple{15, StatusTester, StatusTester}, {14, StatusExercer, StatusAttendre}}) {
+        SCOPED_TRACE(right);
+        StatusFixture f;
+        f.clock.time = {2026, 5, 7, 9, 3, 59, 0};
+        f.finish(2, right);
+        EXPECT_EQ(f.pupil().result[2], right);
+        EXPECT_EQ(f.status(2), second);
+        EXPECT_EQ(f.status(3), third);
+        EXPECT_EQ(protocolDateText(f.pupil(), 2), "260507 09:03");
+        EXPECT_EQ(f.pupil().year[2], 2026);
+        EXPECT_EQ(f.s.ProtocolSave, 0);
+        const std::vector<DiagnosisRecord> r = f.stored();
+        ASSERT_EQ(r.size(), 1u) << "with no protocol open the result is stored all the same";
+        EXPECT_EQ(r[0].result[2], right);
+        EXPECT_EQ(r[0].status[3], third);
+    }
 }
 
 TEST(DiagnosisResult, BrokenOffWithNothingAfterAnEarlierResult) {
@@ -109,10 +93,9 @@ TEST(DiagnosisResult, BrokenOffWithNothingAfterAnEarlierResult) {
     f.finish(5, 12);
     f.finish(5, 0);
     EXPECT_EQ(f.pupil().result[5], 0);
-    EXPECT_EQ(f.pupil().status[5], StatusExercer);
-    // Without an earlier result a zero is just no result.
+    EXPECT_EQ(f.status(5), StatusExercer);
     f.finish(6, 0);
-    EXPECT_EQ(f.pupil().status[6], StatusCommencer);
+    EXPECT_EQ(f.status(6), StatusCommencer) << "without an earlier result a zero is just no result";
 }
 
 TEST(DiagnosisResult, TheOpenProtocolRedrawsAndStores) {
@@ -122,8 +105,8 @@ TEST(DiagnosisResult, TheOpenProtocolRedrawsAndStores) {
         ++redraws;
         EXPECT_EQ(f.s.ProtocolSave, 1);
         EXPECT_EQ(f.pupil().result[1], 17) << "the result is in place before the redraw";
-        // This protocol does not store: it only clears the flag as its redraw would.
-        f.s.ProtocolSave = 0;
+        f.s.ProtocolSave =
+            0; // this protocol does not store: it only clears the flag as its redraw would
     });
     f.finish(1, 17);
     EXPECT_EQ(redraws, 1);
@@ -143,12 +126,12 @@ TEST(DiagnosisResult, TheOpenProtocolRedrawsAndStores) {
 
 TEST(DiagnosisResult, AProgrammeOutsideTheTableStoresNothingNew) {
     StatusFixture f;
-    DiagnosisRecord before = f.pupil();
+    const DiagnosisRecord before = f.pupil();
     EXPECT_EQ(f.shell.GeStatusTal(0), 0);
     EXPECT_EQ(f.shell.GeStatusTal(21), 0);
     f.finish(0, 10);
     f.finish(21, 10);
     for (std::int32_t v : f.pupil().result)
         EXPECT_EQ(v, 0);
-    EXPECT_EQ(f.pupil().status[2], before.status[2]);
+    EXPECT_EQ(f.status(2), before.status[2]);
 }

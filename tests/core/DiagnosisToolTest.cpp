@@ -1,77 +1,50 @@
 // orvela-content diagnosis: list, export as CSV, import from CSV; bad input is refused whole.
 
-#include "DiagnosisFile.h"
+#include "Diagnoses.h"
 #include "DiagnosisRecordCodec.h"
-#include "Fakes.h"
-#include "SafeFile.h"
+#include "ExternalTools.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 using namespace orvela;
 using namespace orvela::testing;
 
 namespace {
 
-AnsiText A(const std::string& utf8) {
-    return AnsiText::fromUtf8(utf8);
-}
-
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
 struct DiagnosisTool : ::testing::Test {
     TempContent content;
     fs::path dir = content.root() / "RESULTAT";
     fs::path dia = dir / "FDIAG.DIA";
 
-    ToolRun tool(const std::string& args) {
-        fs::path out = content.root() / "stdout.txt", err = content.root() / "stderr.txt";
-        std::string cmd = std::string(ORVELA_CONTENT_TOOL) + " " + args + " >'" + out.string() +
-                          "' 2>'" + err.string() + "'";
-        int raw = std::system(cmd.c_str());
-        ToolRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = readWholeFile(out).value_or("");
-        r.err = readWholeFile(err).value_or("");
-        return r;
+    CommandRun tool(const std::string& command, const fs::path& directory,
+                    const fs::path& csv = {}) {
+        std::vector<std::string> args = {"diagnosis", command, directory.string()};
+        if (!csv.empty()) args.push_back(csv.string());
+        return contentTool(args);
     }
-    std::string q(const fs::path& p) { return "'" + p.string() + "'"; }
     fs::path csv(const std::string& text, const std::string& name = "in.csv") {
         return content.writeRaw(name, text);
     }
     std::string diaBytes() { return readWholeFile(dia).value_or("<missing>"); }
 };
 
-DiagnosisRecord pupil(const std::string& name, const std::string& password = "") {
-    DiagnosisRecord r;
-    r.name = A(name);
-    r.password = A(password);
-    for (std::size_t n = 1; n <= 20; ++n)
-        r.status[n] = (n >= 2 && n <= 4) ? 1 : 0;
-    return r;
-}
-
-void result(DiagnosisRecord& r, std::size_t n, int value, int status, int year, int month, int day,
-            int hour, int minute) {
+void result(DiagnosisRecord& r, std::size_t n, int value, int status, std::array<int, 5> date) {
     r.result[n] = value;
     r.status[n] = static_cast<std::uint8_t>(status);
-    r.year[n] = static_cast<std::uint16_t>(year);
-    r.month[n] = static_cast<std::uint16_t>(month);
-    r.day[n] = static_cast<std::uint16_t>(day);
-    r.hour[n] = static_cast<std::uint16_t>(hour);
-    r.minute[n] = static_cast<std::uint16_t>(minute);
+    r.year[n] = static_cast<std::uint16_t>(date[0]);
+    r.month[n] = static_cast<std::uint16_t>(date[1]);
+    r.day[n] = static_cast<std::uint16_t>(date[2]);
+    r.hour[n] = static_cast<std::uint16_t>(date[3]);
+    r.minute[n] = static_cast<std::uint16_t>(date[4]);
 }
 
 std::vector<DiagnosisRecord> classRecords() {
     DiagnosisRecord anna = pupil("Åsa \"Ankan\", 7B", "hemlig");
-    result(anna, 1, 17, 2, 2026, 3, 4, 9, 5);
-    result(anna, 2, 12, 3, 2026, 3, 5, 10, 45);
+    result(anna, 1, 17, 2, {2026, 3, 4, 9, 5});
+    result(anna, 2, 12, 3, {2026, 3, 5, 10, 45});
     anna.status[3] = 1;
     DiagnosisRecord bo = pupil("=SUM(A1)");
-    result(bo, 18, 20, 2, 2025, 12, 31, 23, 59);
+    result(bo, 18, 20, 2, {2025, 12, 31, 23, 59});
     DiagnosisRecord cia = pupil("Cia");
     return {anna, bo, cia};
 }
@@ -91,43 +64,28 @@ std::vector<std::string> csvLines(const std::string& text) {
 } // namespace
 
 TEST_F(DiagnosisTool, ListShowsEveryPupilWithResultsStatusesAndDates) {
-    content.writeRaw("RESULTAT/FDIAG.DIA", DiagnosisFile::encodeAll(classRecords()));
-    ToolRun r = tool("diagnosis list " + q(dir));
+    CommandRun r = tool("list", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Inga diagnoser"), std::string::npos);
+    EXPECT_EQ(tool("frobnicate", dir).status, 2);
+    r = tool("list", content.root() / "nowhere");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("finns inte"), std::string::npos);
+
+    writePupils(content, classRecords(), "xyz");
+    r = tool("list", dir);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("Åsa \"Ankan\", 7B\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("   1  Glosor, mycket lätta"), std::string::npos);
-    EXPECT_NE(r.out.find("17  Tester     2026-03-04 09:05\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("12  Exercer    2026-03-05 10:45\n"), std::string::npos);
-    EXPECT_NE(r.out.find(" 0  Attendre\n"), std::string::npos);
-    EXPECT_NE(r.out.find("  18  Futurum"), std::string::npos);
-    EXPECT_NE(r.out.find("Summa"), std::string::npos);
+    EXPECT_NE(r.err.find("3 byte"), std::string::npos) << "stray bytes are told: " << r.err;
+    for (const char* part :
+         {"Åsa \"Ankan\", 7B\n", "   1  Glosor, mycket lätta", "17  Tester     2026-03-04 09:05\n",
+          "12  Exercer    2026-03-05 10:45\n", " 0  Attendre\n", "  18  Futurum", "Summa", "Cia"})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part << "\n" << r.out;
     EXPECT_EQ(r.out.find("hemlig"), std::string::npos) << "passwords are never shown";
 }
 
-TEST_F(DiagnosisTool, ListWithoutDiagnosesAndWithoutDirectory) {
-    ToolRun empty = tool("diagnosis list " + q(dir));
-    EXPECT_EQ(empty.status, 0);
-    EXPECT_NE(empty.out.find("Inga diagnoser"), std::string::npos);
-
-    ToolRun missing = tool("diagnosis list " + q(content.root() / "nowhere"));
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("finns inte"), std::string::npos);
-
-    ToolRun usage = tool("diagnosis frobnicate " + q(dir));
-    EXPECT_EQ(usage.status, 2);
-}
-
-TEST_F(DiagnosisTool, ListWarnsAboutStrayBytes) {
-    content.writeRaw("RESULTAT/FDIAG.DIA", DiagnosisFile::encodeAll(classRecords()) + "xyz");
-    ToolRun r = tool("diagnosis list " + q(dir));
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.err.find("3 byte"), std::string::npos) << r.err;
-    EXPECT_NE(r.out.find("Cia"), std::string::npos);
-}
-
 TEST_F(DiagnosisTool, ExportIsAGradebookWithoutPasswords) {
-    content.writeRaw("RESULTAT/FDIAG.DIA", DiagnosisFile::encodeAll(classRecords()));
-    ToolRun r = tool("diagnosis export " + q(dir));
+    writePupils(content, classRecords());
+    CommandRun r = tool("export", dir);
     ASSERT_EQ(r.status, 0) << r.err;
     std::vector<std::string> lines = csvLines(r.out);
     ASSERT_EQ(lines.size(), 4u) << r.out;
@@ -144,20 +102,20 @@ TEST_F(DiagnosisTool, ExportIsAGradebookWithoutPasswords) {
 
 TEST_F(DiagnosisTool, ExportThenImportRoundTrips) {
     std::vector<DiagnosisRecord> original = classRecords();
-    content.writeRaw("RESULTAT/FDIAG.DIA", DiagnosisFile::encodeAll(original));
+    writePupils(content, original);
     std::string before = diaBytes();
-    ToolRun exported = tool("diagnosis export " + q(dir));
+    CommandRun exported = tool("export", dir);
     ASSERT_EQ(exported.status, 0);
     fs::path file = csv(exported.out, "class.csv");
 
     // Into the same directory: every pupil is replaced by itself, passwords kept.
-    ToolRun same = tool("diagnosis import " + q(dir) + " " + q(file));
+    CommandRun same = tool("import", dir, file);
     ASSERT_EQ(same.status, 0) << same.err;
     EXPECT_EQ(diaBytes(), before);
 
     // Into an empty directory: the same records, without passwords.
     fs::create_directories(content.root() / "other");
-    ToolRun fresh = tool("diagnosis import " + q(content.root() / "other") + " " + q(file));
+    CommandRun fresh = tool("import", content.root() / "other", file);
     ASSERT_EQ(fresh.status, 0) << fresh.err;
     EXPECT_NE(fresh.out.find("3 nya"), std::string::npos) << fresh.out;
     std::vector<DiagnosisRecord> copy = DiagnosisFile(content.root() / "other").read().records;
@@ -171,13 +129,13 @@ TEST_F(DiagnosisTool, ExportThenImportRoundTrips) {
 
 TEST_F(DiagnosisTool, ImportAddsAndReplacesByNameKeepingPasswords) {
     DiagnosisRecord anna = pupil("Anna", "pw");
-    result(anna, 5, 9, 3, 2024, 1, 2, 3, 4);
-    result(anna, 19, 7, 3, 2024, 1, 2, 3, 4);
-    content.writeRaw("RESULTAT/FDIAG.DIA", DiagnosisFile::encodeAll({pupil("Bo"), anna}));
+    result(anna, 5, 9, 3, {2024, 1, 2, 3, 4});
+    result(anna, 19, 7, 3, {2024, 1, 2, 3, 4});
+    writePupils(content, {pupil("Bo"), anna});
     // Semicolons, as a spreadsheet with Swedish settings saves, and only some columns.
     fs::path file = csv("Namn;Resultat 1;Datum 1;Status 5\r\nANNA;16;2026-01-02 08:00;Tester\r\n"
                         "Dan;3;;\r\n");
-    ToolRun r = tool("diagnosis import " + q(dir) + " " + q(file));
+    CommandRun r = tool("import", dir, file);
     ASSERT_EQ(r.status, 0) << r.err;
     std::vector<DiagnosisRecord> records = DiagnosisFile(dir).read().records;
     ASSERT_EQ(records.size(), 3u);
@@ -203,8 +161,7 @@ TEST_F(DiagnosisTool, ImportAddsAndReplacesByNameKeepingPasswords) {
 }
 
 TEST_F(DiagnosisTool, AWindows1252FileIsReadToo) {
-    fs::path file = csv(AnsiText::fromUtf8("Namn,Resultat 6\nÖrjan,11\n").bytes());
-    ToolRun r = tool("diagnosis import " + q(dir) + " " + q(file));
+    CommandRun r = tool("import", dir, csv(A("Namn,Resultat 6\nÖrjan,11\n").bytes()));
     ASSERT_EQ(r.status, 0) << r.err;
     std::vector<DiagnosisRecord> records = DiagnosisFile(dir).read().records;
     ASSERT_EQ(records.size(), 1u);
@@ -212,8 +169,8 @@ TEST_F(DiagnosisTool, AWindows1252FileIsReadToo) {
     EXPECT_EQ(records[0].result[6], 11);
 }
 
-TEST_F(DiagnosisTool, BadInputIsRefusedWholeWithItsLine) {
-    content.writeRaw("RESULTAT/FDIAG.DIA", DiagnosisFile::encodeAll(classRecords()));
+TEST_F(DiagnosisTool, BadInputIsRefusedWholeWithItsLineAndAMissingDirectoryOrFileToo) {
+    writePupils(content, classRecords());
     std::string before = diaBytes();
     struct Case {
         const char* what;
@@ -243,22 +200,17 @@ TEST_F(DiagnosisTool, BadInputIsRefusedWholeWithItsLine) {
         {"empty file", "", "filen är tom"},
     };
     for (const Case& c : cases) {
-        fs::path file = csv(c.text);
-        ToolRun r = tool("diagnosis import " + q(dir) + " " + q(file));
+        CommandRun r = tool("import", dir, csv(c.text));
         EXPECT_EQ(r.status, 1) << c.what;
         EXPECT_NE(r.err.find(c.expected), std::string::npos) << c.what << ": " << r.err;
         EXPECT_EQ(diaBytes(), before) << c.what << ": nothing written";
     }
     EXPECT_FALSE(fs::exists(dir / "Slask.DI2"));
-}
 
-TEST_F(DiagnosisTool, ImportNeedsItsDirectoryAndFile) {
-    fs::path file = csv("Namn\nCia\n");
-    ToolRun noDir = tool("diagnosis import " + q(content.root() / "nowhere") + " " + q(file));
+    const CommandRun noDir = tool("import", content.root() / "nowhere", csv("Namn\nCia\n"));
     EXPECT_EQ(noDir.status, 1);
     EXPECT_NE(noDir.err.find("katalogen"), std::string::npos);
-    ToolRun noFile = tool("diagnosis import " + q(dir) + " " + q(content.root() / "none.csv"));
+    const CommandRun noFile = tool("import", dir, content.root() / "none.csv");
     EXPECT_EQ(noFile.status, 1);
     EXPECT_NE(noFile.err.find("none.csv finns inte"), std::string::npos);
-    EXPECT_FALSE(fs::exists(dia));
 }

@@ -8,7 +8,6 @@ using namespace orvela;
 using namespace orvela::testing;
 
 namespace {
-AnsiText A(const std::string& utf8) { return AnsiText::fromUtf8(utf8); }
 
 struct PraiseFixture : ::testing::Test {
     ShellFixture f;
@@ -58,7 +57,8 @@ TEST_F(PraiseFixture, PlaceholdersAndStrayMarks) {
     f.s.CurrentPupil.name = A("Anna");
     f.s.ProgramNumber = 23300;
     f.s.CurrentPupil.result[3] = 17;
-    EXPECT_EQ(f.shell.LovordMen(A("Bravo <namn>, <diagnos>: <res>/20 >")).toUtf8(), "Bravo Anna, 3: 17/20 ");
+    EXPECT_EQ(f.shell.LovordMen(A("Bravo <namn>, <diagnos>: <res>/20 >")).toUtf8(),
+              "Bravo Anna, 3: 17/20 ");
     EXPECT_EQ(f.shell.LovordMen(A("a > b <x")).toUtf8(), "a  b <x");
 
     f.s.RunLength = 10;
@@ -90,7 +90,8 @@ TEST(Pictures, OrderFollowsTheRandomOrderAndCycles) {
     for (int v : f.s.RandomOrder)
         if (v <= 30) expected.push_back(v);
     std::vector<int> got;
-    for (int i = 0; i < 31; ++i) got.push_back(f.shell.haemta_Bildslumptal());
+    for (int i = 0; i < 31; ++i)
+        got.push_back(f.shell.haemta_Bildslumptal());
     EXPECT_EQ(std::vector<int>(got.begin(), got.begin() + 30), expected);
     EXPECT_EQ(got[30], got[0]) << "the 31st picture is the first again";
     EXPECT_EQ(Shell::pictureFileName("FRAM", 7), "BILD/FRAM007.BMP");
@@ -101,7 +102,8 @@ TEST(Pictures, CaptionsHaveAStartAndARewardVariant) {
     EXPECT_EQ(f.shell.GeBildText(2).toUtf8(), "Un vrai Français");
     f.s.StartCaptionWanted = true;
     EXPECT_EQ(f.shell.GeBildText(2).toUtf8(), "La Baie des Anges, Cannes");
-    EXPECT_EQ(f.shell.GeBildText(31).toUtf8(), "La Baie des Anges, Cannes") << "unknown keeps the last";
+    EXPECT_EQ(f.shell.GeBildText(31).toUtf8(), "La Baie des Anges, Cannes")
+        << "unknown keeps the last";
 }
 
 TEST(Sound, PathsMissingFilesAndWaiting) {
@@ -125,7 +127,8 @@ TEST(Sound, PathsMissingFilesAndWaiting) {
     EXPECT_EQ(f.s.SoundDir.toUtf8(), "F2310");
     f.shell.SpelaUppWavLjud(A("saknas.wav"));
     ASSERT_EQ(f.messages.shown.size(), 1u);
-    std::string shownPath = toUpper(A(f.content.root().string() + "/LJUD/F2310/saknas.wav")).toUtf8();
+    std::string shownPath =
+        toUpper(A(f.content.root().string() + "/LJUD/F2310/saknas.wav")).toUtf8();
     EXPECT_EQ(f.messages.shown[0], "Ljudfilen  " + shownPath + "  finns inte eller är felaktig.");
     EXPECT_EQ(f.sound.played.size(), 2u);
 

@@ -1,8 +1,9 @@
 // Rule files: names, the page table, reading whole, truncated and broken files, cell commands
 // and the layout of a page.
 
-#include "Fakes.h"
 #include "RuleFile.h"
+
+#include "Fakes.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -12,33 +13,32 @@ using namespace orvela::testing;
 
 namespace {
 
-// The 162 lines of a rule file with every cell empty, as a list to change before joining.
-std::vector<std::string> emptyRuleLines() {
+// The 162 lines of a rule file with every cell empty; `set` puts texts on lines (numbered from 1).
+std::string ruleFile(const std::vector<std::pair<int, std::string>>& set = {},
+                     int lineCount = kRuleFileLines) {
     std::vector<std::string> lines = {"Titel", "Sida", "N"};
-    for (int i = 0; i < kRuleCells; ++i) {
-        lines.push_back("");
-        lines.push_back("0");
-        lines.push_back("N");
-    }
-    for (int i = 0; i < kRuleRows; ++i) lines.push_back("N");
-    for (int i = 0; i < kRuleSpareNumbers; ++i) lines.push_back("0");
-    return lines;
-}
-// Line numbers (1-based) of a cell's three lines.
-int textLine(int cell) { return 4 + 3 * (cell - 1); }
-int xLine(int cell) { return textLine(cell) + 1; }
-int colourLine(int cell) { return textLine(cell) + 2; }
-int rowFlagLine(int row) { return 3 + 3 * kRuleCells + row; }
-
-std::string join(const std::vector<std::string>& lines, const char* end = "\r\n") {
+    for (int i = 0; i < kRuleCells; ++i)
+        lines.insert(lines.end(), {"", "0", "N"});
+    lines.insert(lines.end(), kRuleRows, "N");
+    lines.insert(lines.end(), kRuleSpareNumbers, "0");
+    for (const auto& [line, text] : set)
+        lines[static_cast<std::size_t>(line - 1)] = text;
+    lines.resize(static_cast<std::size_t>(lineCount));
     std::string s;
-    for (const std::string& l : lines) s += l + end;
+    for (const std::string& l : lines)
+        s += l + "\r\n";
     return s;
 }
+// Line numbers of a cell's three lines and of a row's frame flag.
+const auto textLine = [](int cell) { return 4 + 3 * (cell - 1); };
+const auto xLine = [](int cell) { return textLine(cell) + 1; };
+const auto colourLine = [](int cell) { return textLine(cell) + 2; };
+const auto rowFlagLine = [](int row) { return 3 + 3 * kRuleCells + row; };
+const auto atLine = [](int line) { return "Rad " + std::to_string(line) + ":"; };
 
-RulePage read(const std::string& bytes, std::vector<std::string>* problems = nullptr) {
+RulePage read(const std::string& bytes, std::vector<std::string>& problems) {
     std::istringstream in(bytes);
-    return readRulePage(in, problems);
+    return readRulePage(in, &problems);
 }
 
 bool mentions(const std::vector<std::string>& problems, const std::string& part) {
@@ -47,41 +47,22 @@ bool mentions(const std::vector<std::string>& problems, const std::string& part)
     return false;
 }
 
-RuleCell& cell(RulePage& page, int i) { return page.cells[static_cast<std::size_t>(i)]; }
-
 } // namespace
 
 // ---- names and the page table ----
 
-TEST(RuleFileName, PageBelowTenHasALeadingZero) {
-    EXPECT_EQ(ruleFileName(51120, 2), "R51120.R02");
+TEST(RuleFiles, NamesPageCountsAndLookupWithoutRegardToLetterCase) {
     EXPECT_EQ(ruleFileName(51120, 9), "R51120.R09");
     EXPECT_EQ(ruleFileName(51120, 10), "R51120.R10");
-    EXPECT_EQ(ruleFileName(57000, 1), "R57000.R01");
-}
+    for (auto [program, pages] :
+         {std::pair{51110, 5}, {51230, 0}, {63110, 4}, {63111, 0}, {0, 0}, {-5, 0}})
+        EXPECT_EQ(rulePageCount(program), pages) << program;
 
-TEST(RulePageCount, FollowsTheCourseTable) {
-    struct Row {
-        int program, pages;
-    } rows[] = {
-        {3110, 1},  {31100, 1}, {31200, 1}, {31300, 1}, {31301, 0}, {51110, 5}, {51120, 3},
-        {51210, 1}, {51220, 1}, {51230, 0}, {51310, 4}, {51320, 4}, {51400, 3}, {51500, 2},
-        {52110, 3}, {52120, 3}, {52200, 3}, {52299, 3}, {52300, 4}, {52301, 3}, {52400, 3},
-        {53200, 3}, {53201, 0}, {55180, 1}, {55500, 1}, {56600, 1}, {56130, 3}, {56410, 4},
-        {56420, 0}, {56700, 3}, {56810, 4}, {56820, 0}, {57000, 5}, {63110, 4}, {63111, 0},
-        {0, 0},     {-5, 0},
-    };
-    for (const Row& r : rows) EXPECT_EQ(rulePageCount(r.program), r.pages) << r.program;
-}
-
-TEST(RuleFileLookup, FindsFilesWithoutRegardToLetterCaseAndCountsPages) {
     TempContent content;
-    content.writeRaw("DATA/r70000.r01", join(emptyRuleLines()));
-    content.writeRaw("DATA/R70000.R02", join(emptyRuleLines()));
-    content.writeRaw("DATA/R70000.R04", join(emptyRuleLines()));
+    for (const char* name : {"DATA/r70000.r01", "DATA/R70000.R02", "DATA/R70000.R04"})
+        content.writeRaw(name, ruleFile());
     ContentPaths paths(content.root());
     EXPECT_TRUE(findRuleFile(paths, 70000, 1).has_value());
-    EXPECT_TRUE(findRuleFile(paths, 70000, 2).has_value());
     EXPECT_FALSE(findRuleFile(paths, 70000, 3).has_value());
     EXPECT_EQ(countRuleFiles(paths, 70000), 2) << "counting stops at the first missing page";
     EXPECT_EQ(countRuleFiles(paths, 70001), 0);
@@ -89,222 +70,125 @@ TEST(RuleFileLookup, FindsFilesWithoutRegardToLetterCaseAndCountsPages) {
 
 // ---- reading ----
 
-TEST(RuleFileReading, AWholeFileFillsEveryField) {
-    std::vector<std::string> lines = emptyRuleLines();
-    lines[0] = "Genus";
-    lines[1] = "1 (3)";
-    lines[2] = "S";
-    lines[textLine(1) - 1] = "Regel 1";
-    lines[xLine(1) - 1] = "40";
-    lines[textLine(2) - 1] = "le livre";
-    lines[xLine(2) - 1] = "160";
-    lines[colourLine(2) - 1] = "S";
-    lines[textLine(44) - 1] = "sista";
-    lines[rowFlagLine(1) - 1] = "S";
-    lines[rowFlagLine(11) - 1] = "S";
-    lines[kRuleFileLines - 1] = "-7";
+TEST(RuleFileReading, AWholeFileFillsEveryFieldAndIsReadLeniently) {
     std::vector<std::string> problems;
-    RulePage page = read(join(lines), &problems);
+    RulePage page = read(ruleFile({{1, "Genus"},
+                                   {2, "1 (3)"},
+                                   {3, "S"},
+                                   {textLine(1), "Regel 1"},
+                                   {xLine(1), " 120 "},
+                                   {colourLine(1), "s"},
+                                   {colourLine(2), " S "},
+                                   {colourLine(3), "Svart"},
+                                   {textLine(44), "sista"},
+                                   {rowFlagLine(1), "S"},
+                                   {rowFlagLine(11), "S"},
+                                   {kRuleFileLines - 1, "9999999999999999999999"},
+                                   {kRuleFileLines, "-7"}}),
+                         problems);
     EXPECT_TRUE(problems.empty()) << problems.front();
     EXPECT_EQ(page.leftTitle.toUtf8(), "Genus");
     EXPECT_EQ(page.rightTitle.toUtf8(), "1 (3)");
     EXPECT_TRUE(page.flag);
-    EXPECT_EQ(cell(page, 1).text.toUtf8(), "Regel 1");
-    EXPECT_EQ(cell(page, 1).x, 40);
-    EXPECT_FALSE(cell(page, 1).blue);
-    EXPECT_EQ(cell(page, 2).x, 160);
-    EXPECT_TRUE(cell(page, 2).blue);
-    EXPECT_EQ(cell(page, 44).text.toUtf8(), "sista");
-    EXPECT_TRUE(page.rowFrames[1]);
+    EXPECT_EQ(page.cells[1].text.toUtf8(), "Regel 1");
+    EXPECT_EQ(page.cells[1].x, 120);
+    EXPECT_TRUE(page.cells[1].blue && page.cells[2].blue);
+    EXPECT_FALSE(page.cells[3].blue);
+    EXPECT_EQ(page.cells[44].text.toUtf8(), "sista");
+    EXPECT_TRUE(page.rowFrames[1] && page.rowFrames[11]);
     EXPECT_FALSE(page.rowFrames[2]);
-    EXPECT_TRUE(page.rowFrames[11]);
     EXPECT_EQ(page.spare[15], -7);
-}
+    EXPECT_EQ(page.spare[14], 1000000000) << "a huge number is held";
 
-TEST(RuleFileReading, LineEndsAndFlagsAreReadLeniently) {
-    std::vector<std::string> lines = emptyRuleLines();
-    lines[colourLine(1) - 1] = "s";
-    lines[colourLine(2) - 1] = " S ";
-    lines[colourLine(3) - 1] = "Svart";
-    lines[xLine(1) - 1] = " 120 ";
-    std::vector<std::string> problems;
-    RulePage page = read(join(lines, "\n"), &problems);
+    std::string lf = ruleFile({{textLine(1), "x"}});
+    std::erase(lf, '\r');
+    EXPECT_EQ(read(lf, problems).cells[1].text.toUtf8(), "x") << "lines ended by LF alone";
     EXPECT_TRUE(problems.empty());
-    EXPECT_TRUE(cell(page, 1).blue);
-    EXPECT_TRUE(cell(page, 2).blue);
-    EXPECT_FALSE(cell(page, 3).blue);
-    EXPECT_EQ(cell(page, 1).x, 120);
 }
 
-TEST(RuleFileReading, ATruncatedFileLeavesTheRestEmpty) {
-    std::vector<std::string> lines = emptyRuleLines();
-    lines[textLine(1) - 1] = "Regel 1";
-    lines[textLine(20) - 1] = "finns inte med";
-    lines.resize(50);
+TEST(RuleFileReading, BadValuesAreReadAsFarAsTheyGoAndReportedWithTheirLine) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int cell;            // the cell to look at
+        std::string text;    // its text
+        int x;               // and its x
+        std::string problem; // a part of the report, empty for none
+    } cases[] = {
+        {"a truncated file is read as far as it goes", ruleFile({{textLine(1), "R"}}, 50), 1, "R",
+         0, "bara 50 rader av 162"},
+        {"an empty file", "", 1, "", 0, "bara 0 rader"},
+        {"a word is no number", ruleFile({{xLine(3), "tjugo"}}), 3, "", 0,
+         atLine(xLine(3)) + " \"tjugo\" är inget tal"},
+        {"digits and letters", ruleFile({{xLine(4), "12x"}}), 4, "", 0, atLine(xLine(4))},
+        {"an empty number", ruleFile({{xLine(5), ""}}), 5, "", 0, atLine(xLine(5))},
+        {"a huge position is cut, not wrapped", ruleFile({{xLine(6), "99999"}}), 6, "", kRuleMaxX,
+         atLine(xLine(6))},
+        {"100 characters count", ruleFile({{textLine(1), std::string(100, 'a')}}), 1,
+         std::string(100, 'a'), 0, ""},
+        {"more are cut", ruleFile({{textLine(2), std::string(150, 'b')}}), 2, std::string(100, 'b'),
+         0, atLine(textLine(2))},
+        {"NUL bytes are dropped", ruleFile({{textLine(1), std::string("le\0 livre", 9)}}), 1,
+         "le livre", 0, "NUL"},
+        {"a line over the reading budget: the rest counts as missing",
+         ruleFile({{textLine(2), std::string(3'000'000, 'x')}, {textLine(3), "efter"}}), 3, "", 0,
+         "för stor"},
+        {"a long line within the budget leaves the next lines in place",
+         ruleFile(
+             {{textLine(2), std::string(20'000, 'x')}, {textLine(3), "efter"}, {xLine(3), "7"}}),
+         3, "efter", 7, "för lång"},
+        {"an empty line at the end is no problem", ruleFile() + "\r\n", 1, "", 0, ""},
+        {"more lines", ruleFile() + "\r\nmer text\r\n", 1, "", 0, "fler än 162 rader"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> problems;
+        const RulePage page = read(c.bytes, problems);
+        EXPECT_EQ(page.cells[static_cast<std::size_t>(c.cell)].text.toUtf8(), c.text);
+        EXPECT_EQ(page.cells[static_cast<std::size_t>(c.cell)].x, c.x);
+        if (c.problem.empty()) {
+            EXPECT_TRUE(problems.empty()) << problems.front();
+        } else {
+            EXPECT_TRUE(mentions(problems, c.problem)) << problems.size();
+        }
+    }
     std::vector<std::string> problems;
-    RulePage page = read(join(lines), &problems);
-    EXPECT_EQ(cell(page, 1).text.toUtf8(), "Regel 1");
-    EXPECT_TRUE(cell(page, 20).text.empty());
-    EXPECT_FALSE(page.rowFrames[1]);
-    EXPECT_TRUE(mentions(problems, "bara 50 rader av 162")) << problems.size();
-
-    problems.clear();
-    RulePage empty = read("", &problems);
-    EXPECT_TRUE(empty.leftTitle.empty());
-    EXPECT_TRUE(mentions(problems, "bara 0 rader"));
+    EXPECT_EQ(read(ruleFile({{1, std::string(120, 'T')}}), problems).leftTitle.size(), 100u);
 }
 
-TEST(RuleFileReading, ANonNumberCountsAsZeroAndIsReported) {
-    std::vector<std::string> lines = emptyRuleLines();
-    lines[xLine(3) - 1] = "tjugo";
-    lines[xLine(4) - 1] = "12x";
-    lines[xLine(5) - 1] = "";
-    lines[kRuleFileLines - 2] = "9999999999999999999999";
-    lines[xLine(6) - 1] = "99999";
-    std::vector<std::string> problems;
-    RulePage page = read(join(lines), &problems);
-    EXPECT_EQ(cell(page, 3).x, 0);
-    EXPECT_EQ(cell(page, 4).x, 0);
-    EXPECT_EQ(cell(page, 5).x, 0);
-    EXPECT_EQ(cell(page, 6).x, kRuleMaxX) << "a huge position is cut, not wrapped";
-    EXPECT_EQ(page.spare[14], 1000000000);
-    EXPECT_TRUE(
-        mentions(problems, "Rad " + std::to_string(xLine(3)) + ": \"tjugo\" är inget tal"));
-    EXPECT_TRUE(mentions(problems, "Rad " + std::to_string(xLine(4)) + ":"));
-    EXPECT_TRUE(mentions(problems, "Rad " + std::to_string(xLine(6)) + ":"));
-}
-
-TEST(RuleFileReading, OnlyTheFirstHundredCharactersOfATextCount) {
-    std::vector<std::string> lines = emptyRuleLines();
-    lines[textLine(1) - 1] = std::string(100, 'a');
-    lines[textLine(2) - 1] = std::string(150, 'b');
-    lines[0] = std::string(120, 'T');
-    std::vector<std::string> problems;
-    RulePage page = read(join(lines), &problems);
-    EXPECT_EQ(cell(page, 1).text.size(), 100u);
-    EXPECT_EQ(cell(page, 2).text.size(), 100u);
-    EXPECT_EQ(page.leftTitle.size(), 100u);
-    EXPECT_FALSE(mentions(problems, "Rad " + std::to_string(textLine(1)) + ":"));
-    EXPECT_TRUE(mentions(problems, "Rad " + std::to_string(textLine(2)) + ":"));
-}
-
-TEST(RuleFileReading, NulBytesAreDroppedAndOverLongLinesCut) {
-    std::vector<std::string> lines = emptyRuleLines();
-    lines[textLine(1) - 1] = std::string("le\0 livre", 9);
-    lines[textLine(2) - 1] = std::string(3'000'000, 'x'); // longer than any line kept
-    lines[textLine(3) - 1] = "efter";
-    std::vector<std::string> problems;
-    RulePage page = read(join(lines), &problems);
-    EXPECT_EQ(cell(page, 1).text.toUtf8(), "le livre");
-    EXPECT_TRUE(mentions(problems, "NUL"));
-    EXPECT_EQ(cell(page, 2).text.size(), 100u);
-    // The over-long line eats the whole reading budget: the rest of the file counts as missing.
-    EXPECT_TRUE(cell(page, 3).text.empty());
-    EXPECT_TRUE(mentions(problems, "för stor"));
-}
-
-TEST(RuleFileReading, ALongLineWithinTheBudgetLeavesTheFollowingLinesInPlace) {
-    std::vector<std::string> lines = emptyRuleLines();
-    lines[textLine(2) - 1] = std::string(20'000, 'x');
-    lines[textLine(3) - 1] = "efter";
-    lines[xLine(3) - 1] = "77";
-    std::vector<std::string> problems;
-    RulePage page = read(join(lines), &problems);
-    EXPECT_EQ(cell(page, 3).text.toUtf8(), "efter");
-    EXPECT_EQ(cell(page, 3).x, 77);
-    EXPECT_TRUE(mentions(problems, "för lång"));
-}
-
-TEST(RuleFileReading, GarbageAndExtraLinesDoNotBreakTheReader) {
-    std::string garbage;
-    for (int i = 0; i < 50'000; ++i) garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
-    std::vector<std::string> problems;
-    RulePage page = read(garbage, &problems);
-    EXPECT_FALSE(problems.empty());
-    for (const RuleCell& c : page.cells) EXPECT_LE(c.text.size(), kRuleTextMax);
-
-    std::vector<std::string> lines = emptyRuleLines();
-    lines.push_back("");
-    problems.clear();
-    read(join(lines), &problems);
-    EXPECT_TRUE(problems.empty()) << "an empty line at the end is no problem";
-    lines.push_back("mer text");
-    read(join(lines), &problems);
-    EXPECT_TRUE(mentions(problems, "fler än 162 rader"));
-}
-
-TEST(RuleFileReading, AMissingFileOrADirectoryIsNotAPage) {
+TEST(RuleFileReading, MissingFilesAndDirectoriesAreNoPage) {
     TempContent content;
     EXPECT_FALSE(readRuleFile(content.root() / "DATA" / "R1.R01").has_value());
     EXPECT_FALSE(readRuleFile(content.root()).has_value());
-    EXPECT_FALSE(readRuleFile({}).has_value());
-    auto file = content.write("DATA/R1.R01", {"Titel", "ÅÄÖ é"});
-    std::optional<RulePage> page = readRuleFile(file);
-    ASSERT_TRUE(page.has_value());
-    EXPECT_EQ(page->rightTitle.toUtf8(), "ÅÄÖ é");
+    std::optional<RulePage> read = readRuleFile(content.write("DATA/R1.R01", {"Titel", "ÅÄÖ é"}));
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->rightTitle.toUtf8(), "ÅÄÖ é");
 }
 
 // ---- cell commands ----
 
-TEST(RuleCellCommands, ColourAndSizeSwitchesAreNotDrawn) {
-    bool small = false;
-    auto pieces = parseRuleCell(AnsiText::fromUtf8("a<b>c#d¤e"), false, small);
-    ASSERT_EQ(pieces.size(), 5u);
-    EXPECT_EQ(pieces[0].text.toUtf8(), "a");
-    EXPECT_FALSE(pieces[0].blue);
-    EXPECT_EQ(pieces[1].text.toUtf8(), "b");
-    EXPECT_TRUE(pieces[1].blue);
-    EXPECT_EQ(pieces[2].text.toUtf8(), "c");
-    EXPECT_FALSE(pieces[2].blue);
-    EXPECT_TRUE(pieces[3].small);
-    EXPECT_FALSE(pieces[4].small);
-    EXPECT_FALSE(small);
-}
-
-TEST(RuleCellCommands, TheSmallFontHoldsIntoLaterCells) {
-    bool small = false;
-    parseRuleCell(AnsiText::ascii("#liten"), false, small);
-    EXPECT_TRUE(small);
-    auto pieces = parseRuleCell(AnsiText::ascii("fortfarande"), true, small);
-    ASSERT_EQ(pieces.size(), 1u);
-    EXPECT_TRUE(pieces[0].small);
-    EXPECT_TRUE(pieces[0].blue) << "the cell starts in its own colour";
-}
-
-TEST(RuleCellCommands, PercentAndDigitsJumpAndTheBlankIsKept) {
-    bool small = false;
-    std::vector<std::string> problems;
-    auto pieces = parseRuleCell(AnsiText::ascii("%300 abc"), false, small, &problems);
-    ASSERT_EQ(pieces.size(), 2u);
-    EXPECT_EQ(pieces[0].kind, RulePiece::Kind::Jump);
-    EXPECT_EQ(pieces[0].x, 300);
-    EXPECT_EQ(pieces[1].text.toUtf8(), " abc");
-    EXPECT_TRUE(problems.empty());
-
-    pieces = parseRuleCell(AnsiText::ascii("slut%250"), false, small, &problems);
-    ASSERT_EQ(pieces.size(), 2u);
-    EXPECT_EQ(pieces[1].kind, RulePiece::Kind::Jump);
-    EXPECT_EQ(pieces[1].x, 250);
-    EXPECT_TRUE(problems.empty()) << "a cell may end in a position";
-
-    pieces = parseRuleCell(AnsiText::ascii("%99999999999999 x"), false, small);
-    EXPECT_EQ(pieces[0].x, kRuleMaxX);
-}
-
-TEST(RuleCellCommands, APercentWithoutDigitsIsDrawn) {
-    bool small = false;
-    std::vector<std::string> problems;
-    auto pieces = parseRuleCell(AnsiText::ascii("50 % av alla%"), false, small, &problems);
-    ASSERT_EQ(pieces.size(), 1u);
-    EXPECT_EQ(pieces[0].text.toUtf8(), "50 % av alla%");
-    EXPECT_EQ(problems.size(), 2u);
-
-    problems.clear();
-    pieces = parseRuleCell(AnsiText::ascii("%30abc"), false, small, &problems);
-    ASSERT_EQ(pieces.size(), 2u);
-    EXPECT_EQ(pieces[0].x, 30);
-    EXPECT_EQ(pieces[1].text.toUtf8(), "abc");
-    EXPECT_EQ(problems.size(), 1u) << "the missing blank is reported";
+TEST(RuleCellCommands, PercentAndDigitsJumpAndOtherwiseAreDrawn) {
+    struct Case {
+        const char* cell;
+        std::vector<std::string> pieces; // "@x" for a jump
+        std::size_t problems;
+    } cases[] = {
+        {"%300 abc", {"@300", " abc"}, 0},
+        {"slut%250", {"slut", "@250"}, 0},
+        {"%99999999999999 x", {"@2000", " x"}, 0},
+        {"50 % av alla%", {"50 % av alla%"}, 2},
+        {"%30abc", {"@30", "abc"}, 1},
+    };
+    for (const Case& c : cases) {
+        bool small = false;
+        std::vector<std::string> problems;
+        std::vector<std::string> got;
+        for (const RulePiece& p : parseRuleCell(A(c.cell), false, small, &problems))
+            got.push_back(p.kind == RulePiece::Kind::Jump ? "@" + std::to_string(p.x)
+                                                          : p.text.toUtf8());
+        EXPECT_EQ(got, c.pieces) << c.cell;
+        EXPECT_EQ(problems.size(), c.problems) << c.cell;
+    }
 }
 
 // ---- layout ----
@@ -315,138 +199,102 @@ struct RulePageLayout : ::testing::Test {
     FakeMeasure measure; // 10 pixels a character
     RulePage page;
     void set(int i, const char* text, int x = 0, bool blue = false) {
-        cell(page, i) = RuleCell{AnsiText::fromUtf8(text), x, blue};
+        page.cells[static_cast<std::size_t>(i)] = {A(text), x, blue};
     }
-    const orvela::RuleLayout::Text* find(const orvela::RuleLayout& l, const char* text) {
+    // The position of a text: "x,y".
+    static std::string at(const RuleLayout& l, const char* text) {
         for (const auto& t : l.texts)
-            if (t.text.toUtf8() == text) return &t;
-        return nullptr;
+            if (t.text.toUtf8() == text) return std::to_string(t.x) + "," + std::to_string(t.y);
+        return "missing";
     }
 };
 
 } // namespace
 
-TEST_F(RulePageLayout, TitlesAndCellsStartWhereThePageSays) {
-    page.leftTitle = AnsiText::ascii("Genus");
-    page.rightTitle = AnsiText::ascii("1");
+TEST_F(RulePageLayout, TitlesCellsGapsRowsAndPercentPositions) {
+    page.leftTitle = A("Genus");
+    page.rightTitle = A("1");
     set(1, "ab");
-    set(2, "c");
-    orvela::RuleLayout l = layoutRulePage(page, measure, 1.0);
-    ASSERT_NE(find(l, "Genus"), nullptr);
-    EXPECT_EQ(find(l, "Genus")->x, 20);
-    EXPECT_EQ(find(l, "Genus")->y, 10);
-    EXPECT_EQ(find(l, "Genus")->font, RuleFont::Title);
-    EXPECT_EQ(find(l, "1")->x, 490);
-    EXPECT_EQ(find(l, "ab")->x, 40);
-    EXPECT_EQ(find(l, "ab")->y, 70);
-    EXPECT_EQ(find(l, "c")->x, 40 + 20 + 10) << "the cell gap follows each cell";
-}
-
-TEST_F(RulePageLayout, AnEmptyCellAddsNoGap) {
-    set(1, "ab");
-    set(3, "c");
-    orvela::RuleLayout l = layoutRulePage(page, measure, 1.0);
-    EXPECT_EQ(find(l, "c")->x, 70);
-}
-
-TEST_F(RulePageLayout, ANewRowMovesDownButKeepsX) {
+    set(3, "c"); // cell 2 is empty: no gap for it
     set(4, "abc", 100);
-    set(5, "d");
+    set(5, "d"); // a new row moves down but keeps x
     set(9, "e", 40);
-    orvela::RuleLayout l = layoutRulePage(page, measure, 1.0);
-    EXPECT_EQ(find(l, "d")->y, 100);
-    EXPECT_EQ(find(l, "d")->x, 100 + 30 + 10);
-    EXPECT_EQ(find(l, "e")->y, 130);
-    EXPECT_EQ(find(l, "e")->x, 40);
+    set(10, "%300 f");
+    RuleLayout l = layoutRulePage(page, measure, 1.0);
+    EXPECT_EQ(at(l, "Genus"), "20,10");
+    EXPECT_EQ(l.texts[0].font, RuleFont::Title);
+    EXPECT_EQ(at(l, "1"), "490,10");
+    EXPECT_EQ(at(l, "ab"), "40,70");
+    EXPECT_EQ(at(l, "c"), "70,70") << "the cell gap follows each cell";
+    EXPECT_EQ(at(l, "abc"), "100,70");
+    EXPECT_EQ(at(l, "d"), std::to_string(100 + 30 + 10) + ",100");
+    EXPECT_EQ(at(l, "e"), "40,130");
+    EXPECT_EQ(at(l, " f"), "300,130") << "the blank after a % position is kept";
 }
 
-TEST_F(RulePageLayout, APercentPositionPlacesTheBlankThere) {
-    set(1, "%300 abc", 40);
-    orvela::RuleLayout l = layoutRulePage(page, measure, 1.0);
-    ASSERT_NE(find(l, " abc"), nullptr);
-    EXPECT_EQ(find(l, " abc")->x, 300);
-}
-
-TEST_F(RulePageLayout, ColoursFollowTheFlagAndTheCommands) {
+TEST_F(RulePageLayout, ColoursAndFontsFollowTheFlagsAndTheCommands) {
     set(1, "fr", 40, true);
     set(2, "sv<fr>sv");
-    orvela::RuleLayout l = layoutRulePage(page, measure, 1.0);
-    ASSERT_EQ(l.texts.size(), 4u);
-    EXPECT_TRUE(l.texts[0].blue);
-    EXPECT_FALSE(l.texts[1].blue);
-    EXPECT_TRUE(l.texts[2].blue);
-    EXPECT_FALSE(l.texts[3].blue);
+    set(3, "#a");
+    set(4, "b");
+    set(5, "\xC2\xA4"
+           "c");
+    RuleLayout l = layoutRulePage(page, measure, 1.0);
+    std::string got;
+    for (const auto& t : l.texts)
+        got += t.text.toUtf8() + (t.blue ? "B" : "") + (t.font == RuleFont::Small ? "S" : "") + "|";
+    EXPECT_EQ(got, "frB|sv|frB|sv|aS|bS|c|");
 }
 
-TEST_F(RulePageLayout, AFlaggedRowFramesItsFirstCell) {
+TEST_F(RulePageLayout, AFlaggedRowFramesItsFirstCellAndEverythingScales) {
     set(1, "Regel", 40);
     set(2, "text");
     set(5, "%60 2");
     page.rowFrames[1] = true;
     page.rowFrames[2] = true;
-    orvela::RuleLayout l = layoutRulePage(page, measure, 1.0);
+    RuleLayout l = layoutRulePage(page, measure, 1.0);
     ASSERT_EQ(l.frames.size(), 2u);
     // Around "Regel": from 40 - 12 to the end of the cell and its gap + 8.
-    EXPECT_EQ(l.frames[0].left, 28);
-    EXPECT_EQ(l.frames[0].top, 68);
-    EXPECT_EQ(l.frames[0].right, 40 + 50 + 10 + 8);
-    EXPECT_EQ(l.frames[0].bottom, 98);
+    EXPECT_EQ(std::vector<int>(
+                  {l.frames[0].left, l.frames[0].top, l.frames[0].right, l.frames[0].bottom}),
+              std::vector<int>({28, 68, 40 + 50 + 10 + 8, 98}));
     // In a row's first cell a "%" position also starts the frame.
-    EXPECT_EQ(l.frames[1].left, 48);
-    EXPECT_EQ(l.frames[1].top, 98);
-    EXPECT_EQ(l.frames[1].right, 60 + 20 + 10 + 8);
-}
+    EXPECT_EQ(std::vector<int>({l.frames[1].left, l.frames[1].top, l.frames[1].right}),
+              std::vector<int>({48, 98, 60 + 20 + 10 + 8}));
 
-TEST_F(RulePageLayout, TheSmallFontHoldsUntilTheNormalOneIsAskedFor) {
-    set(1, "#a", 40);
-    set(2, "b");
-    set(3, "\xC2\xA4" "c");
-    orvela::RuleLayout l = layoutRulePage(page, measure, 1.0);
-    EXPECT_EQ(find(l, "a")->font, RuleFont::Small);
-    EXPECT_EQ(find(l, "b")->font, RuleFont::Small);
-    EXPECT_EQ(find(l, "c")->font, RuleFont::Normal);
-}
-
-TEST_F(RulePageLayout, EveryPositionGrowsWithTheScale) {
-    page.rightTitle = AnsiText::ascii("x");
+    page = RulePage();
+    page.rightTitle = A("x");
     set(1, "ab", 40);
     set(5, "c", 100);
     page.rowFrames[1] = true;
-    orvela::RuleLayout l = layoutRulePage(page, measure, 2.0);
-    EXPECT_EQ(find(l, "x")->x, 980);
-    EXPECT_EQ(find(l, "ab")->x, 80);
-    EXPECT_EQ(find(l, "ab")->y, 140);
-    EXPECT_EQ(find(l, "c")->x, 200);
-    EXPECT_EQ(find(l, "c")->y, 200);
+    l = layoutRulePage(page, measure, 2.0);
+    EXPECT_EQ(at(l, "x"), "980,20");
+    EXPECT_EQ(at(l, "ab"), "80,140");
+    EXPECT_EQ(at(l, "c"), "200,200");
     ASSERT_EQ(l.frames.size(), 1u);
     EXPECT_EQ(l.frames[0].left, 80 - 24);
-    EXPECT_EQ(l.frames[0].right, 80 + 20 + 20 + 16); // the measure's widths are not scaled
+    EXPECT_EQ(l.frames[0].right, 80 + 20 + 20 + 16) << "the measure's widths are not scaled";
     EXPECT_EQ(l.bottom, 200 + 56);
 }
 
-// ---- the sample course ----
-
-namespace {
-// Every rule number an exercise of the course opens its rules window with.
-const int kCourseRuleNumbers[] = {31100, 31200, 31300, 51110, 51120, 51210, 51220, 51310, 51320,
-                                  51400, 51500, 52110, 52120, 52200, 52300, 52400, 53200, 55180,
-                                  55500, 56130, 56410, 56600, 56700, 56810, 57000, 63110};
-} // namespace
-
+// Every rule number an exercise of the course opens its rules window with has its pages, and
+// each page reads without a problem.
 TEST(SampleCourseRules, EveryRuleNumberHasItsPagesAndEachPageReadsCleanly) {
     ContentPaths paths(std::filesystem::path(ORVELA_SOURCE_DIR) / "content");
-    for (int number : kCourseRuleNumbers) {
+    for (int number : {31100, 31200, 31300, 51110, 51120, 51210, 51220, 51310, 51320,
+                       51400, 51500, 52110, 52120, 52200, 52300, 52400, 53200, 55180,
+                       55500, 56130, 56410, 56600, 56700, 56810, 57000, 63110}) {
         const int pages = rulePageCount(number);
         ASSERT_GT(pages, 0) << number;
         EXPECT_EQ(countRuleFiles(paths, number), pages) << number;
         for (int page = 1; page <= pages; ++page) {
-            std::optional<std::filesystem::path> file = findRuleFile(paths, number, page);
-            ASSERT_TRUE(file.has_value()) << ruleFileName(number, page);
+            SCOPED_TRACE(ruleFileName(number, page));
             std::vector<std::string> problems;
-            std::optional<RulePage> read = readRuleFile(*file, &problems);
-            ASSERT_TRUE(read.has_value()) << ruleFileName(number, page);
-            EXPECT_TRUE(problems.empty()) << ruleFileName(number, page) << ": " << problems.front();
-            EXPECT_FALSE(read->leftTitle.empty()) << ruleFileName(number, page);
+            std::optional<RulePage> read =
+                readRuleFile(findRuleFile(paths, number, page).value(), &problems);
+            ASSERT_TRUE(read.has_value());
+            EXPECT_TRUE(problems.empty()) << problems.front();
+            EXPECT_FALSE(read->leftTitle.empty());
         }
     }
 }

@@ -46,24 +46,15 @@ TEST(Settings, SwitchesTakeTheirFirstCharacter) {
 }
 
 TEST(Settings, SecondsEmptyLetterOrDigit) {
-    ShellFixture f;
-    writeSettings(f, {"[SETTINGS]", "TIMESHOWINGCORRECTANSWER="});
-    f.s.ShowAnswerSeconds = 8;
-    f.shell.HaemtaFranINI();
-    EXPECT_EQ(f.s.ShowAnswerSeconds, 3) << "empty gives 3";
-
-    writeSettings(f, {"[SETTINGS]", "TIMESHOWINGCORRECTANSWER=abc"});
-    f.s.ShowAnswerSeconds = 8;
-    f.shell.HaemtaFranINI();
-    EXPECT_EQ(f.s.ShowAnswerSeconds, 8) << "a letter leaves the value";
-
-    writeSettings(f, {"[SETTINGS]", "TIMESHOWINGCORRECTANSWER=7"});
-    f.shell.HaemtaFranINI();
-    EXPECT_EQ(f.s.ShowAnswerSeconds, 7);
-
-    writeSettings(f, {"[SETTINGS]", "TIMESHOWINGCORRECTANSWER=99999999999999999999"});
-    f.shell.HaemtaFranINI();
-    EXPECT_EQ(f.s.ShowAnswerSeconds, 3600) << "an absurd wait is capped, not overflowed";
+    for (auto [value, seconds] :
+         {std::pair{"", 3}, {"abc", 8}, {"7", 7}, {"99999999999999999999", 3600}}) {
+        ShellFixture
+            f; // an empty value gives 3, a letter leaves the value, an absurd wait is capped
+        writeSettings(f, {"[SETTINGS]", std::string("TIMESHOWINGCORRECTANSWER=") + value});
+        f.s.ShowAnswerSeconds = 8;
+        f.shell.HaemtaFranINI();
+        EXPECT_EQ(f.s.ShowAnswerSeconds, seconds) << value;
+    }
 }
 
 TEST(Settings, KeysAndSectionsInAnyLetterCase) {
@@ -79,7 +70,7 @@ TEST(Settings, KeysAndSectionsInAnyLetterCase) {
 TEST(Settings, GarbageGivesTheEmptyValues) {
     ShellFixture f;
     f.content.writeRaw("PROGRAM/FRAN.INI", std::string("\x01\x02[[[\0\0=\xff\xfe\n=\n[\n", 16) +
-                                                std::string(100000, 'x'));
+                                               std::string(100000, 'x'));
     f.shell.HaemtaFranINI();
     EXPECT_EQ(f.s.ShowAnswerSeconds, 3);
     EXPECT_EQ(f.s.SoundSetting, 0);
@@ -104,13 +95,6 @@ TEST(Settings, SavingKeepsOtherSectionsKeysAndComments) {
     EXPECT_EQ(ini.text().find("sounds=1"), std::string::npos) << "the key is replaced in place";
     f.shell.HaemtaFranINI();
     EXPECT_EQ(f.s.ShowAnswerSeconds, 9);
-}
-
-TEST(PathFile, MissingGivesTheResultDirectory) {
-    ShellFixture f;
-    f.shell.HaemtaPathINI();
-    EXPECT_EQ(f.s.DiagnosisDir, (f.content.root() / "RESULTAT").string());
-    EXPECT_EQ(f.s.ScoreDir, (f.content.root() / "RESULTAT").string() + "/");
 }
 
 TEST(PathFile, ScorePathGetsItsSeparatorAndFallsBackWhenUnusable) {
@@ -146,12 +130,15 @@ TEST(PathFile, ScorePathGetsItsSeparatorAndFallsBackWhenUnusable) {
     }
 }
 
-TEST(PathFile, EmptyValuesGiveTheResultDirectory) {
-    ShellFixture f;
-    f.content.write("PROGRAM/FRAPATH.INI", {"[PATH]", "DIAGNOSPATH=", "SCOREPATH="});
-    f.shell.HaemtaPathINI();
-    EXPECT_EQ(f.s.DiagnosisDir, (f.content.root() / "RESULTAT").string());
-    EXPECT_EQ(f.s.ScoreDir, (f.content.root() / "RESULTAT").string() + "/");
+TEST(PathFile, MissingOrEmptyValuesGiveTheResultDirectory) {
+    for (bool written : {false, true}) {
+        ShellFixture f;
+        if (written)
+            f.content.write("PROGRAM/FRAPATH.INI", {"[PATH]", "DIAGNOSPATH=", "SCOREPATH="});
+        f.shell.HaemtaPathINI();
+        EXPECT_EQ(f.s.DiagnosisDir, (f.content.root() / "RESULTAT").string());
+        EXPECT_EQ(f.s.ScoreDir, (f.content.root() / "RESULTAT").string() + "/");
+    }
 }
 
 TEST(DirectoryChecks, WritableAndDiagnosisWish) {

@@ -8,7 +8,6 @@ using namespace orvela;
 using namespace orvela::testing;
 
 namespace {
-AnsiText A(const std::string& utf8) { return AnsiText::fromUtf8(utf8); }
 std::vector<std::string> lines(const SharedState& s) {
     return {s.SplitLines[1].toUtf8(), s.SplitLines[2].toUtf8(), s.SplitLines[3].toUtf8()};
 }

@@ -30,7 +30,10 @@ std::string dataClaiming(std::uint32_t claimed, std::size_t present) {
 
 } // namespace
 
-TEST(WavInfo, GoodFilesGiveTheirLength) {
+TEST(WavInfo, GoodFilesGiveTheirLengthHeldToTheBytesPresent) {
+    const std::string fmt8k = pcmFormat(1, 8000, 8); // 8000 bytes a second
+    std::string noByteRate = pcmFormat(1, 8000, 16);
+    noByteRate.replace(8, 4, std::string(4, '\0'));
     struct Case {
         const char* name;
         std::string bytes;
@@ -42,63 +45,38 @@ TEST(WavInfo, GoodFilesGiveTheirLength) {
          withData(pcmFormat(2, 44100, 16), chunk("data", std::string(44100 * 4 * 3 / 2, '\0'))),
          1500},
         {"a LIST chunk before the format",
-         riffWave(chunk("LIST", "INFOabc") + chunk("fmt ", pcmFormat(1, 8000, 8)) +
+         riffWave(chunk("LIST", "INFOabc") + chunk("fmt ", fmt8k) +
                   chunk("data", std::string(4000, '\0'))),
          500},
         {"an odd-sized chunk is padded",
-         riffWave(chunk("fmt ", pcmFormat(1, 8000, 8)) + chunk("junk", "x") +
+         riffWave(chunk("fmt ", fmt8k) + chunk("junk", "x") +
                   chunk("data", std::string(800, '\0'))),
          100},
         {"no sound at all", silentWav(0), 0},
+        {"the byte rate missing is taken from the frames",
+         withData(noByteRate, chunk("data", std::string(8000, '\0'))), 500},
+        {"data cut short", withData(fmt8k, dataClaiming(80000, 4000)), 500},
+        {"a streamed file claims 4 GB", withData(fmt8k, dataClaiming(0xFFFFFFFFu, 8000)), 1000},
+        {"a data header without sound", withData(fmt8k, dataClaiming(8000, 0)), 0},
     };
     for (const Case& c : cases) {
         std::optional<WavInfo> info = readWavHeader(c.bytes);
         ASSERT_TRUE(info) << c.name;
         EXPECT_EQ(info->durationMs, c.ms) << c.name;
     }
-}
-
-TEST(WavInfo, FormatFieldsAreRead) {
     std::optional<WavInfo> info = readWavHeader(silentWav(300, 22050));
     ASSERT_TRUE(info);
-    EXPECT_EQ(info->formatTag, 1);
-    EXPECT_EQ(info->channels, 1);
-    EXPECT_EQ(info->sampleRate, 22050u);
-    EXPECT_EQ(info->byteRate, 44100u);
-    EXPECT_EQ(info->bitsPerSample, 16);
+    EXPECT_EQ(std::tie(info->formatTag, info->channels, info->bitsPerSample),
+              std::make_tuple(1, 1, 16));
+    EXPECT_EQ(std::tie(info->sampleRate, info->byteRate), std::make_tuple(22050u, 44100u));
     EXPECT_EQ(info->dataBytes, 22050u * 300 / 1000 * 2);
-}
-
-TEST(WavInfo, ClaimedSizesAreHeldToTheFile) {
-    // 8 kHz, 8 bit mono: 8000 bytes a second.
-    const std::string fmt = pcmFormat(1, 8000, 8);
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::int64_t ms;
-    } cases[] = {
-        {"data cut short", withData(fmt, dataClaiming(80000, 4000)), 500},
-        {"streamed file claims 4 GB", withData(fmt, dataClaiming(0xFFFFFFFFu, 8000)), 1000},
-        {"data header without sound", withData(fmt, dataClaiming(8000, 0)), 0},
-    };
-    for (const Case& c : cases) {
-        std::optional<WavInfo> info = readWavHeader(c.bytes);
-        ASSERT_TRUE(info) << c.name;
-        EXPECT_EQ(info->durationMs, c.ms) << c.name;
-    }
-}
-
-TEST(WavInfo, ByteRateMissingIsTakenFromTheFrames) {
-    std::string fmt = pcmFormat(1, 8000, 16);
-    fmt.replace(8, 4, std::string(4, '\0')); // byte rate 0
-    std::optional<WavInfo> info =
-        readWavHeader(withData(fmt, chunk("data", std::string(8000, '\0'))));
-    ASSERT_TRUE(info);
-    EXPECT_EQ(info->durationMs, 500);
 }
 
 TEST(WavInfo, GarbageAndCutHeadersAreNoWav) {
     const std::string good = silentWav(300);
+    std::string manyEmpty;
+    for (int i = 0; i < 5000; ++i)
+        manyEmpty += chunk("pad ", "");
     std::string zeroRate = pcmFormat(1, 0, 16);
     std::string hugeChunk = "RIFF";
     putLe32(hugeChunk, 0xFFFFFFFFu);
@@ -124,19 +102,14 @@ TEST(WavInfo, GarbageAndCutHeadersAreNoWav) {
         {"no rate at all", withData(zeroRate, chunk("data", std::string(100, '\0')))},
         {"a chunk claiming more than the file", hugeChunk},
         {"no data chunk", riffWave(chunk("fmt ", pcmFormat(1, 8000, 8)))},
+        {"many empty chunks end the search",
+         riffWave(manyEmpty + chunk("fmt ", pcmFormat(1, 8000, 8)) +
+                  chunk("data", std::string(8, '\0')))},
         {"random bytes",
          bytes("RIFF\xff\xff\xff\xffWAVE\xff\xff\xff\xff\xff\xff\xff\xff\x01\x02\x03")},
     };
     for (const Case& c : cases)
         EXPECT_FALSE(readWavHeader(c.bytes)) << c.name;
-}
-
-TEST(WavInfo, ManyEmptyChunksEndTheSearch) {
-    std::string chunks;
-    for (int i = 0; i < 5000; ++i)
-        chunks += chunk("pad ", "");
-    EXPECT_FALSE(readWavHeader(riffWave(chunks + chunk("fmt ", pcmFormat(1, 8000, 8)) +
-                                        chunk("data", std::string(8, '\0')))));
 }
 
 TEST(WavInfo, FilesOnDisk) {

@@ -5,8 +5,10 @@
 // The fake page is 10 pixels to the millimetre; a 14-point line is 5.6 mm high, 6 mm rounded, so
 // an item moves the print position by 2 + 6 + 1 mm and its writing line by 6 + 1 mm.
 
-#include "FakePrinting.h"
 #include "WorksheetPrintout.h"
+
+#include "FakePrinting.h"
+#include "Fakes.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -15,8 +17,6 @@ using namespace orvela;
 using namespace orvela::testing;
 
 namespace {
-
-AnsiText A(const std::string& utf8) { return AnsiText::fromUtf8(utf8); }
 
 struct PrintoutFixture : ::testing::Test {
     SharedState s;
@@ -35,11 +35,14 @@ struct PrintoutFixture : ::testing::Test {
         s.WorksheetNewPage = 1;
         return printout.SkrivutFraga(printer, w);
     }
-    std::string prefix(int n) { return Worksheet::itemPrefix(n).toUtf8(); }
+    static std::string prefix(int n) { return Worksheet::itemPrefix(n).toUtf8(); }
     // The y position (pixels) of the first text on `page` that begins with `start`.
     int yOf(std::size_t page, const std::string& start) {
         const FakePrinting::Text* t = printer.find(page, start);
         return t ? t->y : -1;
+    }
+    static std::vector<int> corners(const FakePrinting::Shape& r) {
+        return {r.x1, r.y1, r.x2, r.y2};
     }
 };
 
@@ -55,67 +58,40 @@ TEST_F(PrintoutFixture, FramedTitleAndPageNumberOnTheFirstPage) {
     const FakePrinting::Text* title = printer.find(0, kTitle);
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->text, kTitle);
-    EXPECT_EQ(title->x, 200);
-    EXPECT_EQ(title->y, 40);
+    EXPECT_EQ(std::make_pair(title->x, title->y), std::make_pair(200, 40));
     EXPECT_EQ(title->font, (PrintFont{"Arial", 22, true, false}));
     // The credit line sits one title height (22 points: 89 px) below the title.
-    const FakePrinting::Text& credit = printer.pages[0].texts[2];
-    EXPECT_EQ(credit.y, 40 + 89);
-    EXPECT_EQ(credit.font.pointSize, 8);
+    EXPECT_EQ(printer.pages[0].texts[2].y, 40 + 89);
+    EXPECT_EQ(printer.pages[0].texts[2].font.pointSize, 8);
     const FakePrinting::Text* number = printer.findExact(0, "1");
     ASSERT_NE(number, nullptr);
-    EXPECT_EQ(number->x, 2000);
-    EXPECT_EQ(number->y, 20);
+    EXPECT_EQ(std::make_pair(number->x, number->y), std::make_pair(2000, 20));
     EXPECT_EQ(number->font, (PrintFont{"Arial", 10, false, false}));
-    EXPECT_EQ(printer.findExact(0, "Orvela"), nullptr) << "the first page has no product name";
     // The double frame: outer 18 mm to 22 mm + the title's width, inner 1 mm inside it.
-    const int w = static_cast<int>(kTitle.size() - 1) * 22 * 2; // "å" is one character
+    const int width = static_cast<int>(kTitle.size() - 1) * 22 * 2; // "å" is one character
     ASSERT_EQ(printer.pages[0].shapes.size(), 2u);
-    const FakePrinting::Shape& outer = printer.pages[0].shapes[0];
-    const FakePrinting::Shape& inner = printer.pages[0].shapes[1];
-    EXPECT_TRUE(outer.rectangle && inner.rectangle);
-    EXPECT_EQ(outer.x1, 180);
-    EXPECT_EQ(outer.x2, 220 + w);
-    EXPECT_EQ(outer.y1, 20);
-    EXPECT_EQ(outer.y2, 80 + 89 + 32);
-    EXPECT_EQ(inner.x1, 190);
-    EXPECT_EQ(inner.x2, 210 + w);
-    EXPECT_EQ(inner.y1, 30);
-    EXPECT_EQ(inner.y2, 70 + 89 + 32);
+    EXPECT_TRUE(printer.pages[0].shapes[0].rectangle && printer.pages[0].shapes[1].rectangle);
+    EXPECT_EQ(corners(printer.pages[0].shapes[0]),
+              (std::vector<int>{180, 20, 220 + width, 80 + 89 + 32}));
+    EXPECT_EQ(corners(printer.pages[0].shapes[1]),
+              (std::vector<int>{190, 30, 210 + width, 70 + 89 + 32}));
     EXPECT_EQ(s.WorksheetNewPage, 0);
 }
 
-TEST_F(PrintoutFixture, AnswerSheetTitleEndsInFacitAndShowsTheAnswers) {
-    exercise(1, 1, 2);
-    ASSERT_EQ(print(1), PrintOutcome::Printed);
-    EXPECT_NE(printer.find(0, "Arbetsblad från Orvela. Facit."), nullptr);
-    EXPECT_NE(printer.find(0, "       svar 2"), nullptr);
-    EXPECT_EQ(printer.find(0, kWritingStart), nullptr);
-    EXPECT_EQ(printout.PrintSheet, 2);
-    EXPECT_EQ(printer.jobs.at(0).name, "Arbetsblad facit");
-}
-
-TEST_F(PrintoutFixture, LinesSitAtTheirMillimetres) {
-    exercise(1, 1, 2);
+TEST_F(PrintoutFixture, ItemsNineTenAndHundredArePrintedAsItems) {
+    w.addHeading(1, A("Tal"), AnsiText());
+    w.addItem(9, A("nio"), A("neuf"));
+    w.addItem(10, A("tio"), A("dix"));
+    w.addItem(100, A("hundra"), A("cent"));
     ASSERT_EQ(print(), PrintOutcome::Printed);
-    // Title: PrintY 2 + (89 + 32 px = 12 mm) + 2 = 16. Heading: + 2 + 6 = 24 mm, 16 pt bold.
-    const FakePrinting::Text* heading = printer.find(0, "1.  Övning 1");
-    ASSERT_NE(heading, nullptr);
-    EXPECT_EQ(heading->y, 240);
-    EXPECT_EQ(heading->x, 200);
-    EXPECT_EQ(heading->font, (PrintFont{"Arial", 16, true, false}));
-    // The note: + 7 mm, 14 pt bold.
-    const FakePrinting::Text* note = printer.find(0, "      Översätt");
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(note->y, 310);
-    EXPECT_EQ(note->font, (PrintFont{"Arial", 14, true, false}));
-    // Items: + 2 + 7 mm, their writing lines + 7 mm, 14 pt regular.
-    const FakePrinting::Text* item = printer.find(0, prefix(1));
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->y, 400);
-    EXPECT_EQ(item->font, (PrintFont{"Arial", 14, false, false}));
-    EXPECT_EQ(yOf(0, kWritingStart), 470);
-    EXPECT_EQ(yOf(0, prefix(2)), 560);
+    const FakePrinting::Text* nine = printer.find(0, "   9. nio");
+    const FakePrinting::Text* ten = printer.find(0, " 10. tio");
+    const FakePrinting::Text* hundred = printer.find(0, "100. hundra");
+    ASSERT_TRUE(nine && ten && hundred) << printer.dump();
+    // Item spacing (2 + 7 mm after a writing line), not a heading's (2 + 6 mm, 16 pt bold).
+    EXPECT_EQ(ten->y - nine->y, 160);
+    EXPECT_EQ(hundred->y - ten->y, 160);
+    EXPECT_EQ(hundred->font, (PrintFont{"Arial", 14, false, false}));
 }
 
 TEST_F(PrintoutFixture, EveryPageIsAJobWithItsNumberAndTheProductName) {
@@ -129,14 +105,12 @@ TEST_F(PrintoutFixture, EveryPageIsAJobWithItsNumberAndTheProductName) {
         EXPECT_TRUE(printer.jobs[p].ended);
         const FakePrinting::Text* number = printer.findExact(p, std::to_string(p + 1));
         ASSERT_NE(number, nullptr);
-        EXPECT_EQ(number->x, 2000);
-        EXPECT_EQ(number->y, 20);
+        EXPECT_EQ(std::make_pair(number->x, number->y), std::make_pair(2000, 20));
         EXPECT_EQ(printer.find(p, kTitle) != nullptr, p == 0) << "the title on page 1 only";
         const FakePrinting::Text* name = printer.findExact(p, "Orvela");
-        EXPECT_EQ(name != nullptr, p > 0) << "the product name on later pages";
+        ASSERT_EQ(name != nullptr, p > 0) << "the product name on later pages";
         if (name) {
-            EXPECT_EQ(name->x, 20);
-            EXPECT_EQ(name->y, 20);
+            EXPECT_EQ(std::make_pair(name->x, name->y), std::make_pair(20, 20));
             EXPECT_EQ(name->font.pointSize, 8);
         }
     }
@@ -147,7 +121,6 @@ TEST_F(PrintoutFixture, EveryPageIsAJobWithItsNumberAndTheProductName) {
 TEST_F(PrintoutFixture, AnItemThatDoesNotFitMovesWholeToTheNextPage) {
     // Before item n the position is 31 + 16 (n - 1) mm; item 16 would begin at 271 mm, and
     // 271 + 8 > 276: it moves, with its writing line, although the item line alone would fit.
-    // It is also the list's last item.
     exercise(1, 1, 16);
     ASSERT_EQ(print(), PrintOutcome::Printed);
     ASSERT_EQ(printer.pages.size(), 2u);
@@ -168,6 +141,8 @@ TEST_F(PrintoutFixture, AHeadingNeedsThreeTimesEightMillimetres) {
     ASSERT_EQ(print(), PrintOutcome::Printed);
     EXPECT_EQ(printer.pageOf("2.  Övning 2"), 0);
     EXPECT_EQ(yOf(0, "2.  Övning 2"), 2470);
+    EXPECT_EQ(printer.find(0, "2.  Övning 2")->font, (PrintFont{"Arial", 16, true, false}));
+    EXPECT_EQ(printer.find(0, "      Översätt")->font, (PrintFont{"Arial", 14, true, false}));
 
     // After 14 items it is 255 mm; 257 + 24 > 276: the heading and its note move.
     w.clear();
@@ -179,49 +154,25 @@ TEST_F(PrintoutFixture, AHeadingNeedsThreeTimesEightMillimetres) {
     EXPECT_EQ(printer.pageOf("2.  Övning 2"), 1);
     EXPECT_EQ(yOf(1, "2.  Övning 2"), 120) << "4 mm + 2 + 6";
     EXPECT_EQ(yOf(1, "      Översätt"), 190) << "the note stays with its heading";
-    EXPECT_EQ(printer.pageOf(prefix(15)), 1);
 }
 
-TEST_F(PrintoutFixture, TwoCopiesRepeatEverything) {
-    exercise(1, 1, 20);
-    printer.answer = PrintChoice{true, 2};
-    ASSERT_EQ(print(1), PrintOutcome::Printed);
-    ASSERT_EQ(printer.pages.size(), 4u);
-    EXPECT_EQ(printer.jobs.size(), 4u);
-    for (std::size_t p = 0; p < 2; ++p) {
-        ASSERT_EQ(printer.pages[p].texts.size(), printer.pages[p + 2].texts.size());
-        for (std::size_t t = 0; t < printer.pages[p].texts.size(); ++t) {
-            const FakePrinting::Text& a = printer.pages[p].texts[t];
-            const FakePrinting::Text& b = printer.pages[p + 2].texts[t];
-            EXPECT_EQ(a.text, b.text);
-            EXPECT_EQ(a.x, b.x);
-            EXPECT_EQ(a.y, b.y);
-        }
-        EXPECT_EQ(printer.pages[p].shapes.size(), printer.pages[p + 2].shapes.size());
-    }
-    EXPECT_NE(printer.find(2, "Arbetsblad från Orvela. Facit."), nullptr);
-    EXPECT_NE(printer.findExact(2, "1"), nullptr) << "the second copy is numbered from 1";
-    EXPECT_EQ(printer.chooseCalls, 1) << "one dialog for all copies";
-}
-
-TEST_F(PrintoutFixture, ItemsNineTenAndHundredArePrintedAsItems) {
-    w.addHeading(1, A("Tal"), AnsiText());
-    w.addItem(9, A("nio"), A("neuf"));
-    w.addItem(10, A("tio"), A("dix"));
-    w.addItem(100, A("hundra"), A("cent"));
+TEST_F(PrintoutFixture, PageBreaksHoldOnEveryPageEvenForAGroupLongerThanAPage) {
+    for (int k = 1; k <= 6; ++k)
+        exercise(k, (k - 1) * 9 + 1, k * 9);
     ASSERT_EQ(print(), PrintOutcome::Printed);
-    const FakePrinting::Text* nine = printer.find(0, "   9. nio");
-    const FakePrinting::Text* ten = printer.find(0, " 10. tio");
-    const FakePrinting::Text* hundred = printer.find(0, "100. hundra");
-    ASSERT_TRUE(nine && ten && hundred) << printer.dump();
-    // Item spacing (2 + 7 mm after a writing line), not a heading's (2 + 6 mm, 16 pt bold).
-    EXPECT_EQ(ten->y - nine->y, 160);
-    EXPECT_EQ(hundred->y - ten->y, 160);
-    EXPECT_EQ(hundred->font, (PrintFont{"Arial", 14, false, false}));
-    EXPECT_EQ(yOf(0, kWritingStart) - nine->y, 70);
-}
+    for (int n = 1; n <= 54; ++n) {
+        const int page = printer.pageOf(prefix(n));
+        ASSERT_GE(page, 0) << n;
+        // The item's writing line is the next text on the same page.
+        const std::vector<std::string> texts = printer.textsOn(static_cast<std::size_t>(page));
+        auto it = std::find(texts.begin(), texts.end(), prefix(n) + "fråga " + std::to_string(n));
+        ASSERT_NE(it, texts.end());
+        ASSERT_NE(it + 1, texts.end()) << "item " << n << " is the last text of its page";
+        EXPECT_EQ((it + 1)->rfind(kWritingStart, 0), 0u) << n;
+    }
 
-TEST_F(PrintoutFixture, AGroupLongerThanAPageNeverRunsOffIt) {
+    w.clear();
+    printer = FakePrinting();
     w.addHeading(1, A("Verbtabell"), AnsiText());
     w.addItem(1, A("être"), A("suis"));
     w.add(Sheet::Questions, LineKind::Item, A("   2. avoir"));
@@ -237,42 +188,43 @@ TEST_F(PrintoutFixture, AGroupLongerThanAPageNeverRunsOffIt) {
     EXPECT_NE(printer.pageOf("rad 44"), -1);
 }
 
-TEST_F(PrintoutFixture, PageBreaksHoldOnEveryPage) {
-    for (int k = 1; k <= 6; ++k) exercise(k, (k - 1) * 9 + 1, k * 9);
-    ASSERT_EQ(print(), PrintOutcome::Printed);
-    for (int n = 1; n <= 54; ++n) {
-        const int page = printer.pageOf(prefix(n));
-        ASSERT_GE(page, 0) << n;
-        // The item's writing line is the next text on the same page.
-        const std::vector<std::string> texts = printer.textsOn(static_cast<std::size_t>(page));
-        auto it = std::find(texts.begin(), texts.end(), prefix(n) + "fråga " + std::to_string(n));
-        ASSERT_NE(it, texts.end());
-        ASSERT_NE(it + 1, texts.end()) << "item " << n << " is the last text of its page";
-        EXPECT_EQ((it + 1)->rfind(kWritingStart, 0), 0u) << n;
+TEST_F(PrintoutFixture, TheAnswerSheetInTwoCopiesRepeatsEverything) {
+    exercise(1, 1, 20);
+    printer.answer = PrintChoice{true, 2};
+    ASSERT_EQ(print(1), PrintOutcome::Printed);
+    EXPECT_NE(printer.find(0, "Arbetsblad från Orvela. Facit."), nullptr);
+    EXPECT_NE(printer.find(0, "       svar 2"), nullptr);
+    EXPECT_EQ(printer.find(0, kWritingStart), nullptr);
+    EXPECT_EQ(printer.jobs.at(0).name, "Arbetsblad facit");
+    ASSERT_EQ(printer.pages.size(), 4u);
+    EXPECT_EQ(printer.jobs.size(), 4u);
+    for (std::size_t p = 0; p < 2; ++p) {
+        ASSERT_EQ(printer.pages[p].texts.size(), printer.pages[p + 2].texts.size());
+        for (std::size_t t = 0; t < printer.pages[p].texts.size(); ++t) {
+            const FakePrinting::Text& a = printer.pages[p].texts[t];
+            const FakePrinting::Text& b = printer.pages[p + 2].texts[t];
+            EXPECT_EQ(std::tie(a.text, a.x, a.y), std::tie(b.text, b.x, b.y));
+        }
+        EXPECT_EQ(printer.pages[p].shapes.size(), printer.pages[p + 2].shapes.size());
     }
-    for (const FakePrinting::Page& page : printer.pages)
-        for (const FakePrinting::Text& t : page.texts) EXPECT_LE(t.y, 2900);
+    EXPECT_EQ(printer.chooseCalls, 1) << "one dialog for all copies";
 }
 
-TEST_F(PrintoutFixture, CancelledDialogPrintsNothingAndChangesNothing) {
-    exercise(1, 1, 3);
+TEST_F(PrintoutFixture, AnEmptySheetACancelledDialogAndAFailingPrinter) {
+    EXPECT_EQ(print(), PrintOutcome::Empty);
+    EXPECT_EQ(printer.chooseCalls, 0) << "an empty sheet asks nothing";
+
+    exercise(1, 1, 40);
     printer.answer = PrintChoice{false, 1};
     s.WorksheetPageNumber = 5;
     printout.PrintY = 77;
     EXPECT_EQ(print(), PrintOutcome::Cancelled);
     EXPECT_TRUE(printer.jobs.empty());
-    EXPECT_EQ(s.WorksheetPageNumber, 5);
+    EXPECT_EQ(s.WorksheetPageNumber, 5) << "a cancelled dialog changes nothing";
     EXPECT_EQ(s.WorksheetNewPage, 1);
     EXPECT_EQ(printout.PrintY, 77);
-}
 
-TEST_F(PrintoutFixture, AnEmptySheetAsksNothing) {
-    EXPECT_EQ(print(), PrintOutcome::Empty);
-    EXPECT_EQ(printer.chooseCalls, 0);
-}
-
-TEST_F(PrintoutFixture, APrinterThatFailsEndsThePrintout) {
-    exercise(1, 1, 40);
+    printer.answer = PrintChoice{true, 1};
     printer.failFromJob = 2;
     EXPECT_EQ(print(), PrintOutcome::Failed);
     EXPECT_EQ(printer.jobs.size(), 1u);

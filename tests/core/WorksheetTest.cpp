@@ -1,8 +1,9 @@
 // The worksheet's two lists: the lines the exercises add, their kinds, the room a heading or an
 // item needs, the answer text with alternatives, and the page-break rule.
 
-#include "Fakes.h"
 #include "Worksheet.h"
+
+#include "Fakes.h"
 #include "WorksheetPrintout.h"
 
 #include <gtest/gtest.h>
@@ -11,16 +12,17 @@ using namespace orvela;
 using namespace orvela::testing;
 
 namespace {
-AnsiText A(const std::string& utf8) { return AnsiText::fromUtf8(utf8); }
 
 std::vector<std::string> texts(const Worksheet& w, Sheet sheet) {
     std::vector<std::string> out;
-    for (const WorksheetLine& l : w.lines(sheet)) out.push_back(l.text.toUtf8());
+    for (const WorksheetLine& l : w.lines(sheet))
+        out.push_back(l.text.toUtf8());
     return out;
 }
 std::vector<LineKind> kinds(const Worksheet& w, Sheet sheet) {
     std::vector<LineKind> out;
-    for (const WorksheetLine& l : w.lines(sheet)) out.push_back(l.kind);
+    for (const WorksheetLine& l : w.lines(sheet))
+        out.push_back(l.kind);
     return out;
 }
 
@@ -31,46 +33,34 @@ TEST(WorksheetLines, ItemPrefixesAlignNumbersUpTo99) {
     struct Case {
         int n;
         const char* prefix;
-    } cases[] = {{1, "   1. "},   {9, "   9. "},    {10, " 10. "},     {99, " 99. "},
+    } cases[] = {{1, "   1. "},  {9, "   9. "},  {10, " 10. "},   {99, " 99. "},
                  {100, "100. "}, {999, "999. "}, {9999, "9999. "}};
-    for (const Case& c : cases) EXPECT_EQ(Worksheet::itemPrefix(c.n).bytes(), c.prefix) << c.n;
+    for (const Case& c : cases)
+        EXPECT_EQ(Worksheet::itemPrefix(c.n).bytes(), c.prefix) << c.n;
 }
 
-TEST(WorksheetLines, HeadingWithNoteGoesToBothSheets) {
+TEST(WorksheetLines, HeadingsGoToBothSheetsAndItemsHaveAWritingLineOrTheAnswer) {
     Worksheet w;
     w.addHeading(2, A("Översätt till franska"), A("Skriv hela meningen"));
-    const std::vector<std::string> expected{"2.  Översätt till franska",
-                                            "      Skriv hela meningen"};
-    EXPECT_EQ(texts(w, Sheet::Questions), expected);
-    EXPECT_EQ(texts(w, Sheet::Answers), expected);
-    EXPECT_EQ(kinds(w, Sheet::Answers),
-              (std::vector<LineKind>{LineKind::Heading, LineKind::Continuation}));
-}
-
-TEST(WorksheetLines, HeadingWithoutNoteIsOneLine) {
-    Worksheet w;
-    w.addHeading(1, A("Verb"), AnsiText());
-    EXPECT_EQ(texts(w, Sheet::Questions), std::vector<std::string>{"1.  Verb"});
-}
-
-TEST(WorksheetLines, ItemHasAWritingLineOrTheAnswer) {
-    Worksheet w;
+    w.addHeading(3, A("Verb"), AnsiText());
     w.addItem(7, A("huset"), A("la maison"));
-    EXPECT_EQ(texts(w, Sheet::Questions), (std::vector<std::string>{"   7. huset", kWritingLine}));
+    w.addItem(100, A("katten"), A("le chat"));
+    EXPECT_EQ(texts(w, Sheet::Questions),
+              (std::vector<std::string>{"2.  Översätt till franska", "      Skriv hela meningen",
+                                        "3.  Verb", "   7. huset", kWritingLine, "100. katten",
+                                        kWritingLine}));
     EXPECT_EQ(kWritingLine.size(), 64u);
     EXPECT_EQ(texts(w, Sheet::Answers),
-              (std::vector<std::string>{"   7. huset", "       la maison"}));
-    EXPECT_EQ(kinds(w, Sheet::Questions),
-              (std::vector<LineKind>{LineKind::Item, LineKind::Continuation}));
-}
-
-TEST(WorksheetLines, ItemHundredKeepsItsKindThoughItBeginsWithADigit) {
-    Worksheet w;
-    w.addItem(100, A("katten"), A("le chat"));
-    ASSERT_EQ(w.size(Sheet::Questions), 2u);
-    EXPECT_EQ(w.lines(Sheet::Questions)[0].text.bytes(), "100. katten");
-    EXPECT_EQ(w.lines(Sheet::Questions)[0].kind, LineKind::Item);
-    EXPECT_EQ(w.UppgiftTillNySida(0, Sheet::Questions), 1) << "room for the item, not a heading";
+              (std::vector<std::string>{"2.  Översätt till franska", "      Skriv hela meningen",
+                                        "3.  Verb", "   7. huset", "       la maison",
+                                        "100. katten", "       le chat"}));
+    using K = LineKind;
+    const std::vector<LineKind> expected{K::Heading,      K::Continuation, K::Heading,     K::Item,
+                                         K::Continuation, K::Item,         K::Continuation};
+    EXPECT_EQ(kinds(w, Sheet::Questions), expected)
+        << "item 100 keeps its kind though it begins with a digit";
+    EXPECT_EQ(kinds(w, Sheet::Answers), expected);
+    EXPECT_EQ(w.UppgiftTillNySida(5, Sheet::Questions), 1) << "room for the item, not a heading";
 }
 
 TEST(WorksheetRoom, ContinuationLinesBelowEachLine) {
@@ -127,21 +117,14 @@ TEST(WorksheetAnswer, AlternativesFollowTheAnswer) {
     ShellFixture f;
     for (const Case& c : cases) {
         f.shell.str_postarray(A(c.line));
-        EXPECT_EQ(UtSkriftSvar(A(c.answer), f.s.ItemFields, f.s.AltFieldCount).toUtf8(),
-                  c.expected)
+        EXPECT_EQ(UtSkriftSvar(A(c.answer), f.s.ItemFields, f.s.AltFieldCount).toUtf8(), c.expected)
             << c.line;
     }
-}
-
-TEST(WorksheetAnswer, FieldsWithTheirAmpersandAndNothingToList) {
     OneBased<AnsiText, 10> fields;
-    fields[1] = A("fråga");
     fields[2] = A("svar");
+    EXPECT_EQ(UtSkriftSvar(A("svar"), fields, 2).toUtf8(), "svar") << "no alternative fields found";
     fields[3] = A("&annat");
     EXPECT_EQ(UtSkriftSvar(A("svar"), fields, 1).toUtf8(), "svar eller annat.");
-    OneBased<AnsiText, 10> none;
-    none[2] = A("svar");
-    EXPECT_EQ(UtSkriftSvar(A("svar"), none, 2).toUtf8(), "svar") << "no alternative fields found";
     EXPECT_EQ(UtSkriftSvar(A("svar"), fields, 0).toUtf8(), "svar");
 }
 
@@ -170,14 +153,11 @@ TEST(WorksheetPageBreak, RoomBelowTheFullLine) {
         EXPECT_EQ(startsNewPage(c.kind, c.room, c.printY, 6, c.pageHasLines), c.newPage) << c.why;
 }
 
-TEST(PageScaleTest, MillimetresOnA4) {
-    PageScale scale{PageSize{4724, 6780}};
-    EXPECT_EQ(scale.XmmTillPixel(0), 0);
+TEST(PageScaleTest, MillimetresOnA4AreRounded) {
+    const PageScale scale{PageSize{4724, 6780}};
     EXPECT_EQ(scale.XmmTillPixel(210), 4724);
-    EXPECT_EQ(scale.XmmTillPixel(20), 450); // 449.9
-    EXPECT_EQ(scale.YmmTillPixel(297), 6780);
+    EXPECT_EQ(scale.XmmTillPixel(20), 450);   // 449.9
     EXPECT_EQ(scale.YmmTillPixel(276), 6301); // 6300.6
-    EXPECT_EQ(scale.YPixelTillmm(6780), 297);
-    EXPECT_EQ(scale.YPixelTillmm(137), 6); // 6.0
+    EXPECT_EQ(scale.YPixelTillmm(137), 6);    // 6.0
     EXPECT_EQ(PageScale{}.YPixelTillmm(100), 0);
 }

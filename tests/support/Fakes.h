@@ -11,6 +11,11 @@
 
 namespace orvela::testing {
 
+// Content text from a UTF-8 literal.
+inline AnsiText A(const std::string& utf8) {
+    return AnsiText::fromUtf8(utf8);
+}
+
 class FakeMessages : public Messages {
 public:
     std::vector<std::string> shown; // every text, in order
@@ -69,7 +74,8 @@ public:
 
     const std::filesystem::path& root() const { return root_; }
     // Writes a file below the root; `utf8Lines` are converted to Windows-1252 and ended by CR LF.
-    std::filesystem::path write(const std::string& relative, const std::vector<std::string>& utf8Lines);
+    std::filesystem::path write(const std::string& relative,
+                                const std::vector<std::string>& utf8Lines);
     // Writes raw bytes.
     std::filesystem::path writeRaw(const std::string& relative, const std::string& bytes);
 

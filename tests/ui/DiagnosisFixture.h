@@ -4,36 +4,11 @@
 // that records the state in which each window would open.
 
 #include "AppContext.h"
-#include "DiagnosisFile.h"
+#include "Diagnoses.h"
 #include "FakePrinting.h"
-#include "Fakes.h"
-#include "QtText.h"
-
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
-#include <functional>
-#include <gtest/gtest.h>
+#include "UiHelpers.h"
 
 namespace orvela::testing {
-
-inline AnsiText A(const std::string& utf8) {
-    return AnsiText::fromUtf8(utf8);
-}
-
-inline DiagnosisRecord pupil(const std::string& name, const std::string& password = "",
-                             std::int32_t result1 = 0) {
-    DiagnosisRecord r;
-    r.name = A(name);
-    r.password = A(password);
-    r.result[1] = result1;
-    r.status.fill(0);
-    r.status[2] = r.status[3] = r.status[4] = 1;
-    return r;
-}
 
 // What a window saw of the shared state when it was opened.
 struct OpenedWindow {
@@ -50,8 +25,7 @@ class RecordingOpener : public WindowOpener {
 public:
     explicit RecordingOpener(SharedState& s) : s_(s) {}
     std::vector<OpenedWindow> opened;
-    // The protocol window, whose enabled state is recorded.
-    QWidget* protocol = nullptr;
+    QWidget* protocol = nullptr; // the protocol window, whose enabled state is recorded
     // What the opened window does before it closes (an exercise storing its result ...).
     std::function<void(const WindowRequest&)> during;
 
@@ -73,28 +47,19 @@ struct DiagnosisFixture : ::testing::Test {
     RecordingOpener opener{f.s};
     FakePrinting printer;
     AppContext context;
-    fs::path dir;
+    fs::path dir = f.content.root() / "RESULTAT";
 
     DiagnosisFixture() {
         context.shell = &f.shell;
         context.opener = &opener;
         context.printing = &printer;
-        dir = f.content.root() / "RESULTAT";
-        fs::create_directories(dir);
         f.s.ExerciseMode = Mode::DiagnosisTest;
     }
-
     void writePupils(const std::vector<DiagnosisRecord>& records) {
-        f.content.writeRaw("RESULTAT/FDIAG.DIA", DiagnosisFile::encodeAll(records));
+        testing::writePupils(f.content, records);
     }
     std::vector<DiagnosisRecord> stored() const { return DiagnosisFile(dir).read().records; }
-    std::vector<std::string> storedNames() const {
-        std::vector<std::string> out;
-        for (const DiagnosisRecord& r : stored())
-            out.push_back(r.name.toUtf8());
-        return out;
-    }
-    bool fileExists(const std::string& name) const { return fs::exists(dir / name); }
+    std::vector<std::string> storedNames() const { return testing::storedNames(dir); }
 
     // The diagnosis tests and follow-up exercises of programmes 1 to 18.
     void writeDiagnosisFiles() {
@@ -108,53 +73,6 @@ struct DiagnosisFixture : ::testing::Test {
         }
         ASSERT_TRUE(f.shell.HaemtaFilTabell());
         f.shell.SkapaSlumptal(1, 1000);
-    }
-
-    template <class T = QWidget> static T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-    static bool visible(QWidget& w, const char* name) {
-        QWidget* c = child(w, name);
-        return c && c->isVisible();
-    }
-    static std::string text(QWidget& w, const char* name) {
-        auto* l = child<QLabel>(w, name);
-        return l ? l->text().toStdString() : std::string();
-    }
-    // Types a text key by key (letters outside ASCII as the keyboard sends them).
-    static void typeText(QWidget* field, const QString& text) {
-        for (QChar c : text) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(field, static_cast<char>(c.unicode()));
-                continue;
-            }
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(field, &press);
-            QApplication::sendEvent(field, &release);
-        }
-    }
-    // Types into a field and presses Enter.
-    static void typeAndEnter(QWidget* field, const QString& text) {
-        ASSERT_NE(field, nullptr);
-        typeText(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
-    // With ORVELA_SHOT_DIR set, saves a picture of the window there (for looking at it).
-    static void shot(QWidget& w, const std::string& name) {
-        QByteArray shotDir = qgetenv("ORVELA_SHOT_DIR");
-        if (shotDir.isEmpty()) return;
-        w.grab().save(QString::fromUtf8(shotDir) + QLatin1Char('/') + QString::fromStdString(name) +
-                      QStringLiteral(".png"));
-    }
-    // Runs `step` on the modal window that the next exec() shows.
-    static void onNextModal(std::function<void(QWidget*)> step) {
-        QTimer::singleShot(0, [step] {
-            QWidget* modal = QApplication::activeModalWidget();
-            step(modal);
-        });
     }
 };
 

@@ -28,7 +28,8 @@ struct MainWindowFixture : ::testing::Test {
             if (n == missing) continue;
             QImage img(40 + n, 30, QImage::Format_RGB32);
             img.fill(Qt::darkGreen);
-            std::filesystem::path p = f.content.root() / Shell::pictureFileName(std::string("FRA") + size, n);
+            std::filesystem::path p =
+                f.content.root() / Shell::pictureFileName(std::string("FRA") + size, n);
             ASSERT_TRUE(img.save(QString::fromStdString(p.string()), "BMP"));
         }
     }
@@ -40,12 +41,9 @@ struct MainWindowFixture : ::testing::Test {
 } // namespace
 
 TEST_F(MainWindowFixture, PictureSizeLetterByScreenWidth) {
-    EXPECT_EQ(TForm1::pictureSizeLetter(640), 'L');
-    EXPECT_EQ(TForm1::pictureSizeLetter(699), 'L');
-    EXPECT_EQ(TForm1::pictureSizeLetter(700), 'M');
-    EXPECT_EQ(TForm1::pictureSizeLetter(800), 'M');
-    EXPECT_EQ(TForm1::pictureSizeLetter(900), 'M');
-    EXPECT_EQ(TForm1::pictureSizeLetter(1024), 'S');
+    for (auto [width, letter] :
+         {std::pair{640, 'L'}, {699, 'L'}, {700, 'M'}, {900, 'M'}, {1024, 'S'}})
+        EXPECT_EQ(TForm1::pictureSizeLetter(width), letter) << width;
 }
 
 TEST_F(MainWindowFixture, ScreenSizesScaleTheMenuAndPlaceThePictures) {
@@ -75,50 +73,29 @@ TEST_F(MainWindowFixture, ScreenSizesScaleTheMenuAndPlaceThePictures) {
         }
         for (const char* name : {"BildImage21", "BildImage22", "BildImage23"})
             EXPECT_EQ(child(form, name)->x(), menu->x() + menu->width()) << name;
-        for (int k = 1; k <= 6; ++k) EXPECT_GE(f.s.StartPictures[static_cast<std::size_t>(k)], 1);
+        for (int k = 1; k <= 6; ++k)
+            EXPECT_GE(f.s.StartPictures[static_cast<std::size_t>(k)], 1);
         f.s.PictureOrderPending = true;
         f.s.PictureCursor = 1;
     }
 }
 
-TEST_F(MainWindowFixture, AMissingStartPictureIsHiddenAndTheOthersShown) {
-    // The first picture of the order is the one left out.
-    int first = 0;
+TEST_F(MainWindowFixture, AMissingStartPictureIsHiddenAndPicturesOffShowTheBackground) {
+    int first = 0; // the first picture of the order is left out
     for (int v : f.s.RandomOrder)
-        if (v <= 30) {
-            first = v;
-            break;
-        }
+        if (v <= 30 && first == 0) first = v;
     writePictures('S', first);
-    TForm1 form(f.shell, opener, QSize(1024, 768));
-    form.show();
-    EXPECT_FALSE(child(form, "BildImage11")->isVisible());
-    EXPECT_TRUE(child(form, "BildImage12")->isVisible());
-    EXPECT_TRUE(child(form, "BildImage23")->isVisible());
-}
+    auto form = std::make_unique<TForm1>(f.shell, opener, QSize(1024, 768));
+    form->show();
+    EXPECT_FALSE(child(*form, "BildImage11")->isVisible());
+    EXPECT_TRUE(child(*form, "BildImage12")->isVisible());
+    EXPECT_TRUE(child(*form, "BildImage23")->isVisible());
 
-TEST_F(MainWindowFixture, PicturesOffShowTheBackground) {
-    writePictures('S');
     f.content.write("PROGRAM/FRAN.INI", {"[SETTINGS]", "FRENCHPICTURES=0"});
-    TForm1 form(f.shell, opener, QSize(1024, 768));
-    form.show();
-    EXPECT_TRUE(child(form, "Image1")->isVisible());
-    EXPECT_FALSE(child(form, "BildImage11")->isVisible());
-}
-
-TEST_F(MainWindowFixture, CaptionUnderThePictureUnderTheMouse) {
-    writePictures('S');
-    TForm1 form(f.shell, opener, QSize(1024, 768));
-    form.show();
-    form.BildImageMouseMove(3);
-    auto* label3 = form.findChild<QLabel*>(QStringLiteral("Label3"));
-    QWidget* pic = child(form, "BildImage21");
-    ASSERT_TRUE(label3->isVisible());
-    EXPECT_EQ(label3->y(), pic->y() + pic->height());
-    f.s.StartCaptionWanted = true;
-    std::string caption = f.shell.GeBildText(f.s.StartPictures[4]).toUtf8();
-    EXPECT_EQ(caption.rfind(label3->text().trimmed().toStdString(), 0), 0u)
-        << "the first line begins the start caption";
+    form = std::make_unique<TForm1>(f.shell, opener, QSize(1024, 768));
+    form->show();
+    EXPECT_TRUE(child(*form, "Image1")->isVisible());
+    EXPECT_FALSE(child(*form, "BildImage12")->isVisible());
 }
 
 TEST_F(MainWindowFixture, WorksheetModeToggledTwiceLeavesEverythingEnabledAndNavy) {
@@ -133,20 +110,18 @@ TEST_F(MainWindowFixture, WorksheetModeToggledTwiceLeavesEverythingEnabledAndNav
     EXPECT_EQ(f.s.ExerciseMode, Mode::Worksheet);
     EXPECT_EQ(b7->text(), QStringLiteral("Avaktivera arbetsblad"));
     EXPECT_EQ(menu->color(), colors::maroon);
-    for (const char* off : {"Button1", "Button3", "Button4", "Button6"})
-        EXPECT_FALSE(child(form, off)->isEnabled()) << off;
-    for (const char* on : {"Button2", "Button5", "Button7", "Button8", "Button9", "Button10"})
-        EXPECT_TRUE(child(form, on)->isEnabled()) << on;
+    const QStringList off = {"Button1", "Button3", "Button4", "Button6"};
+    for (QPushButton* b : form.findChildren<QPushButton*>())
+        EXPECT_EQ(b->isEnabled(), !off.contains(b->objectName())) << b->objectName().toStdString();
     EXPECT_TRUE(child(form, "Label2")->isVisible());
 
-    b7->click();
-    b7->click();
-    b7->click();
+    for (int i = 0; i < 3; ++i)
+        b7->click();
     EXPECT_EQ(f.s.ExerciseMode, Mode::Practice);
     EXPECT_EQ(menu->color(), colors::navy);
     EXPECT_EQ(b7->text(), QString::fromUtf8("Göra arbetsblad"));
-    for (int b = 1; b <= 10; ++b)
-        EXPECT_TRUE(child(form, ("Button" + std::to_string(b)).c_str())->isEnabled()) << b;
+    for (QPushButton* b : form.findChildren<QPushButton*>())
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_FALSE(child(form, "Label2")->isVisible());
     EXPECT_EQ(resets, 4);
 }

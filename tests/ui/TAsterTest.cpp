@@ -73,60 +73,52 @@ protected:
 
 } // namespace
 
-TEST_F(TAsterTest, ThreeAnswersRightRightWrong) {
+TEST_F(TAsterTest, UntouchedRightAndWrongSquaresInsideBlackFrames) {
+    QImage img = paint();
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(inside(img, i), QSet<QRgb>{rgb(kSquares)}) << "before the first answer " << i;
     answer(true);
     answer(true);
     answer(false);
-    QImage img = paint();
+    img = paint();
     for (int k = 0; k < 10; ++k) {
         SCOPED_TRACE("frame " + std::to_string(k));
         const int y = k * S;
-        EXPECT_EQ(img.pixel(0, y + S / 2), rgb(Qt::black));
-        EXPECT_EQ(img.pixel(S - 1, y + S / 2), rgb(Qt::black));
-        EXPECT_EQ(img.pixel(S / 2, y), rgb(Qt::black));
-        EXPECT_EQ(img.pixel(S / 2, y + S - 1), rgb(Qt::black));
+        for (QPoint p : {QPoint(0, y + S / 2), QPoint(S - 1, y + S / 2), QPoint(S / 2, y),
+                         QPoint(S / 2, y + S - 1)})
+            EXPECT_EQ(img.pixel(p), rgb(Qt::black));
     }
     // Square 3: white, 4 px inside its frame; the window shows in between.
-    EXPECT_EQ(img.pixel(S / 2, top(3) + S / 2), rgb(Qt::white));
-    EXPECT_EQ(img.pixel(4, top(3) + 4), rgb(Qt::white));
-    EXPECT_EQ(img.pixel(S - 5, top(3) + S - 5), rgb(Qt::white));
-    EXPECT_EQ(img.pixel(2, top(3) + 2), rgb(kWindow));
-    EXPECT_EQ(img.pixel(S - 3, top(3) + S - 3), rgb(kWindow));
+    for (QPoint p : {QPoint(S / 2, S / 2), QPoint(4, 4), QPoint(S - 5, S - 5)})
+        EXPECT_EQ(img.pixel(p + QPoint(0, top(3))), rgb(Qt::white));
+    for (QPoint p : {QPoint(2, 2), QPoint(S - 3, S - 3)})
+        EXPECT_EQ(img.pixel(p + QPoint(0, top(3))), rgb(kWindow));
     // Squares 1 and 2: a star of the square's own colours on the squares' colour, no white.
     for (int i = 1; i <= 2; ++i) {
         SCOPED_TRACE("square " + std::to_string(i));
         const TAster::Star& star = aster.star(i);
-        QSet<QRgb> allowed{rgb(kSquares), rgb(TAster::penColor(star.pen)),
-                           rgb(TAster::fillColor(star.fill1)), rgb(TAster::fillColor(star.fill2))};
-        QSet<QRgb> colours = inside(img, i);
-        EXPECT_FALSE(colours.contains(rgb(Qt::white)));
+        const QSet<QRgb> allowed{rgb(kSquares), rgb(TAster::penColor(star.pen)),
+                                 rgb(TAster::fillColor(star.fill1)),
+                                 rgb(TAster::fillColor(star.fill2))};
+        const QSet<QRgb> colours = inside(img, i);
         EXPECT_TRUE(colours.contains(rgb(kSquares)));
         EXPECT_TRUE(colours.contains(rgb(TAster::penColor(star.pen))));
-        EXPECT_TRUE((colours - allowed).isEmpty()) << "only the star's colours";
-        EXPECT_GE(colours.size(), 2);
+        EXPECT_TRUE((colours - allowed).isEmpty()) << "only the star's colours, no white";
     }
     // Squares 4 to 10 are not drawn: the window shows through.
     for (int i = 4; i <= 10; ++i)
         EXPECT_EQ(inside(img, i), QSet<QRgb>{rgb(kWindow)}) << i;
-}
 
-TEST_F(TAsterTest, BeforeTheFirstAnswerTheColumnIsInTheSquaresColour) {
-    QImage img = paint();
-    for (int i = 1; i <= 10; ++i)
-        EXPECT_EQ(inside(img, i), QSet<QRgb>{rgb(kSquares)}) << i;
-    EXPECT_EQ(img.pixel(0, S / 2), rgb(Qt::black));
-}
-
-TEST_F(TAsterTest, VisaFalseDrawsNothing) {
-    answer(false);
     aster.setVisa(false);
-    QImage img = paint();
+    img = paint();
     for (int i = 1; i <= 10; ++i)
-        EXPECT_EQ(inside(img, i), QSet<QRgb>{rgb(kWindow)}) << i;
+        EXPECT_EQ(inside(img, i), QSet<QRgb>{rgb(kWindow)}) << "Visa false " << i;
     EXPECT_EQ(img.pixel(0, S / 2), rgb(kWindow)) << "no frames either";
 }
 
 TEST_F(TAsterTest, RattTrueDoesNotUndoAWrongAnswerStartaDoes) {
+    aster.setRatt(false);
+    EXPECT_TRUE(aster.squareRight(1)) << "Ratt false before an answer marks nothing";
     answer(true);
     answer(false);
     aster.setRatt(true);
@@ -135,7 +127,6 @@ TEST_F(TAsterTest, RattTrueDoesNotUndoAWrongAnswerStartaDoes) {
 
     aster.setStarta(false); // new stars only
     EXPECT_FALSE(aster.squareRight(2));
-    EXPECT_EQ(paint().pixel(S / 2, top(2) + S / 2), rgb(Qt::white));
 
     aster.setStarta(true);
     EXPECT_TRUE(aster.squareRight(2));
@@ -143,23 +134,18 @@ TEST_F(TAsterTest, RattTrueDoesNotUndoAWrongAnswerStartaDoes) {
     EXPECT_FALSE(inside(paint(), 2).contains(rgb(Qt::white)));
 }
 
-TEST_F(TAsterTest, RattFalseWithoutAnAnswerMarksNothing) {
-    aster.setRatt(false);
-    for (int i = 1; i <= 10; ++i)
-        EXPECT_TRUE(aster.squareRight(i));
-    answer(true);
-    EXPECT_TRUE(aster.squareRight(1));
-}
-
 TEST_F(TAsterTest, AFullColumnShowsItsResultsThenTheNextRunStartsClean) {
-    for (int q = 1; q <= 10; ++q)
+    for (int q = 1; q <= 9; ++q)
         answer(q != 4 && q != 9);
+    paint();
+    aster.setRutNummer(10);
+    EXPECT_FALSE(aster.squareRight(4)) << "a column not yet full keeps its marks";
     const TAster::Star oldStar = aster.star(1);
     for (int paints = 1; paints <= 2; ++paints) {
-        SCOPED_TRACE("paint " + std::to_string(paints));
-        QImage img = paint();
+        const QImage img = paint();
         for (int i = 1; i <= 10; ++i)
-            EXPECT_EQ(inside(img, i).contains(rgb(Qt::white)), i == 4 || i == 9) << i;
+            EXPECT_EQ(inside(img, i).contains(rgb(Qt::white)), i == 4 || i == 9)
+                << paints << ' ' << i;
     }
     // The next answer (the exercise counts on from 0 after a full column) starts clean, with
     // stars chosen anew from the clock.
@@ -171,42 +157,9 @@ TEST_F(TAsterTest, AFullColumnShowsItsResultsThenTheNextRunStartsClean) {
     EXPECT_FALSE(s.pen == oldStar.pen && s.angle == oldStar.angle && s.fill1 == oldStar.fill1 &&
                  s.fill2 == oldStar.fill2);
     answer(true);
-    QImage img = paint();
+    const QImage img = paint();
     for (int i = 1; i <= 10; ++i)
         EXPECT_FALSE(inside(img, i).contains(rgb(Qt::white))) << i;
-}
-
-TEST_F(TAsterTest, ANotYetFullColumnKeepsItsMarks) {
-    for (int q = 1; q <= 9; ++q)
-        answer(q != 2);
-    paint();
-    aster.setRutNummer(10);
-    EXPECT_FALSE(aster.squareRight(2));
-}
-
-TEST_F(TAsterTest, RandomChoicesStayInTheirTables) {
-    for (int run = 0; run < 50; ++run) {
-        f.clock.time.millisecond = run;
-        aster.setStarta(true);
-        for (int i = 1; i <= 10; ++i) {
-            const TAster::Star& s = aster.star(i);
-            EXPECT_TRUE(s.pen >= 0 && s.pen <= 8);
-            EXPECT_TRUE(s.angle >= 0 && s.angle <= 5);
-            EXPECT_TRUE(s.fill1 >= 0 && s.fill1 <= 9);
-            EXPECT_TRUE(s.fill2 >= 0 && s.fill2 <= 9);
-        }
-    }
-}
-
-TEST_F(TAsterTest, ColourAndAngleTables) {
-    EXPECT_EQ(TAster::penColor(0), colors::green);
-    EXPECT_EQ(TAster::penColor(1), colors::navy);
-    EXPECT_EQ(TAster::penColor(8), colors::aqua);
-    EXPECT_EQ(TAster::fillColor(4), colors::red);
-    EXPECT_EQ(TAster::fillColor(9), colors::blue);
-    const int steps[] = {45, 36, 30, 26, 20, 18};
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(TAster::angleStep(k), steps[k]);
 }
 
 TEST_F(TAsterTest, CountsAreHeldToTheirRanges) {
@@ -227,17 +180,13 @@ TEST_F(TAsterTest, CountsAreHeldToTheirRanges) {
 TEST(TAsterSize, SquareSizeByScreenHeight) {
     const int cases[][2] = {{480, 38}, {599, 38},  {600, 50},  {767, 50},  {768, 62},  {863, 62},
                             {864, 70}, {1023, 70}, {1024, 78}, {1049, 78}, {1050, 85}, {1440, 85}};
-    for (const auto& c : cases)
-        EXPECT_EQ(TAster::squareSizeFor(c[0]), c[1]) << c[0];
-
     ShellFixture f;
-    EXPECT_EQ(TAster(f.shell, nullptr, 768).squareSize(), 62) << "1024 x 768";
-    EXPECT_EQ(TAster(f.shell, nullptr, 1024).squareSize(), 78) << "1280 x 1024";
+    for (const auto& c : cases)
+        EXPECT_EQ(TAster(f.shell, nullptr, c[0]).squareSize(), c[1]) << c[0];
     TAster onScreen(f.shell);
     EXPECT_EQ(onScreen.squareSize(),
               TAster::squareSizeFor(QGuiApplication::primaryScreen()->geometry().height()));
     EXPECT_EQ(onScreen.width(), onScreen.squareSize()) << "as wide as a square at creation";
-    EXPECT_EQ(onScreen.objectName(), QStringLiteral("Aster1"));
 }
 
 TEST(TAsterRepaint, SettersRepaintAsPublished) {
@@ -260,17 +209,13 @@ TEST(TAsterRepaint, SettersRepaintAsPublished) {
         {"RutNummer unchanged", [&] { aster->setRutNummer(2); }, false},
         {"Ratt false", [&] { aster->setRatt(false); }, true},
         {"Ratt true", [&] { aster->setRatt(true); }, false},
-        {"Starta true", [&] { aster->setStarta(true); }, false},
-        {"Starta false", [&] { aster->setStarta(false); }, false},
+        {"Starta", [&] { aster->setStarta(true); }, false},
         {"AsterColor changed", [&] { aster->setAsterColor(colors::navy); }, true},
         {"AsterColor unchanged", [&] { aster->setAsterColor(colors::navy); }, false},
         {"Visa false", [&] { aster->setVisa(false); }, true},
         {"Visa unchanged", [&] { aster->setVisa(false); }, false},
-        {"Visa true", [&] { aster->setVisa(true); }, true},
         {"MaxAntalRutor changed", [&] { aster->setMaxAntalRutor(8); }, true},
-        {"MaxAntalRutor unchanged", [&] { aster->setMaxAntalRutor(8); }, false},
         {"Pen", [&] { aster->setPen(QPen(Qt::red)); }, true},
-        {"Brush", [&] { aster->setBrush(QBrush(Qt::red)); }, true},
     };
     for (const Case& c : cases) {
         const int before = aster->paints;

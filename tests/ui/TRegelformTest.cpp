@@ -1,16 +1,15 @@
 // The rules window: page count, paging with keys and arrows, closing, the missing-file message,
 // drawing broken files, and the sample course's pages fitting the screen.
 
-#include "Fakes.h"
 #include "TRegelform.h"
 
-#include <QImage>
+#include "Fakes.h"
+#include "UiHelpers.h"
+
 #include <QPixmap>
-#include <QTest>
+#include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
-#include <gtest/gtest.h>
-#include <map>
 
 using namespace orvela;
 using namespace orvela::testing;
@@ -22,201 +21,108 @@ struct RegelformTest : ::testing::Test {
     FakeOpener opener;
     AppContext context{&f.shell, &opener, nullptr, nullptr, nullptr};
 
-    // Writes a rule page: `cells` maps cell numbers to (text, x, blue); `frames` lists the rows
-    // whose first cell is framed.
-    void writePage(int number, int page, const std::string& title,
-                   const std::map<int, std::tuple<std::string, int, bool>>& cells = {},
-                   std::vector<int> frames = {}) {
-        std::vector<std::string> lines = {title, "sida " + std::to_string(page), "N"};
-        for (int i = 1; i <= kRuleCells; ++i) {
-            auto it = cells.find(i);
-            lines.push_back(it == cells.end() ? "" : std::get<0>(it->second));
-            lines.push_back(it == cells.end() ? "0" : std::to_string(std::get<1>(it->second)));
-            lines.push_back(it != cells.end() && std::get<2>(it->second) ? "S" : "N");
-        }
-        for (int r = 1; r <= kRuleRows; ++r)
-            lines.push_back(std::find(frames.begin(), frames.end(), r) != frames.end() ? "S" : "N");
-        for (int i = 0; i < kRuleSpareNumbers; ++i) lines.push_back("0");
-        f.content.write("DATA/" + ruleFileName(number, page), lines);
+    // Pages 1..n of a rule number, each only its title (a short file is shown as far as it goes).
+    void writePages(int number, int n, const std::string& title) {
+        for (int p = 1; p <= n; ++p)
+            f.content.write("DATA/" + ruleFileName(number, p), {title + " " + std::to_string(p)});
     }
     std::unique_ptr<TRegelform> open(int number, QSize screen = QSize(1024, 768)) {
         auto w = std::make_unique<TRegelform>(context, number, screen);
         w->show();
         return w;
     }
-    template <class T = QWidget>
-    T* child(QWidget& w, const char* name) {
-        return w.findChild<T*>(QString::fromLatin1(name));
-    }
     static std::string title(const TRegelform& w) { return w.rulePage().leftTitle.toUtf8(); }
+    static QImage picture(TRegelform& w) { return child<QLabel>(w, "Image1")->pixmap().toImage(); }
 };
 
-// Pixels of a colour close to pure blue inside a rectangle of an image.
-int bluePixels(const QImage& img, const QRect& r) {
-    int n = 0;
-    for (int y = std::max(0, r.top()); y <= std::min(img.height() - 1, r.bottom()); ++y)
-        for (int x = std::max(0, r.left()); x <= std::min(img.width() - 1, r.right()); ++x) {
-            QColor c = img.pixelColor(x, y);
-            if (c.blue() > 200 && c.red() < 80 && c.green() < 80) ++n;
-        }
-    return n;
-}
+const std::string kMissing = " finns inte eller är felaktig";
 
 } // namespace
 
-TEST_F(RegelformTest, PagingStopsAtTheFirstAndTheLastPage) {
-    writePage(51500, 1, "Genitiv 1");
-    writePage(51500, 2, "Genitiv 2");
-    auto w = open(51500);
-    EXPECT_EQ(w->pageCount(), 2);
-    EXPECT_EQ(w->currentPage(), 1);
-    EXPECT_EQ(title(*w), "Genitiv 1");
-    QTest::keyClick(w.get(), Qt::Key_PageDown);
-    EXPECT_EQ(w->currentPage(), 2);
-    EXPECT_EQ(title(*w), "Genitiv 2");
-    QTest::keyClick(w.get(), Qt::Key_PageDown);
-    EXPECT_EQ(w->currentPage(), 2);
-    EXPECT_EQ(child<QLabel>(*w, "PageLabel")->text(), QStringLiteral("Sida 2 av 2"));
-    QTest::keyClick(w.get(), Qt::Key_PageUp);
-    QTest::keyClick(w.get(), Qt::Key_PageUp);
-    EXPECT_EQ(w->currentPage(), 1);
-    EXPECT_EQ(title(*w), "Genitiv 1");
-    EXPECT_TRUE(f.messages.shown.empty());
-}
-
-TEST_F(RegelformTest, TheArrowButtonsTurnThePages) {
-    for (int p = 1; p <= 3; ++p) writePage(51400, p, "Genus " + std::to_string(p));
+TEST_F(RegelformTest, PagingByKeysAndArrowsStopsAtTheFirstAndTheLastPage) {
+    writePages(51400, 3, "Genus");
     auto w = open(51400);
     auto* previous = child<QToolButton>(*w, "SpeedButton1");
     auto* next = child<QToolButton>(*w, "SpeedButton2");
-    ASSERT_TRUE(previous && next);
-    EXPECT_TRUE(previous->isEnabled());
-    EXPECT_TRUE(next->isEnabled());
-    QTest::mouseClick(next, Qt::LeftButton);
-    QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_EQ(w->pageCount(), 3);
+    EXPECT_EQ(title(*w), "Genus 1");
+    // Keys come through the window system as a pupil types them: no button takes them first.
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Space, Qt::Key_A, Qt::Key_Down, Qt::Key_Right})
+        QTest::keyClick(w->windowHandle(), k);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(title(*w), "Genus 1") << "other keys do nothing";
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(w->windowHandle(), Qt::Key_PageDown);
     EXPECT_EQ(title(*w), "Genus 3");
+    EXPECT_EQ(text(*w, "PageLabel"), "Sida 3 av 3");
     QTest::mouseClick(previous, Qt::LeftButton);
     EXPECT_EQ(title(*w), "Genus 2");
-}
-
-// Keys come through the window system as a pupil types them: no button takes them first.
-TEST_F(RegelformTest, KeysFromTheWindowSystemReachTheWindow) {
-    writePage(51500, 1, "Genitiv 1");
-    writePage(51500, 2, "Genitiv 2");
-    auto w = open(51500);
-    ASSERT_NE(w->windowHandle(), nullptr);
-    QTest::keyClick(w->windowHandle(), Qt::Key_PageDown);
-    EXPECT_EQ(title(*w), "Genitiv 2");
-    QTest::keyClick(w->windowHandle(), Qt::Key_Space);
-    QTest::keyClick(w->windowHandle(), Qt::Key_Return);
-    EXPECT_TRUE(w->isVisible()) << "Space and Enter press no button";
-    QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
-    EXPECT_FALSE(w->isVisible());
-}
-
-TEST_F(RegelformTest, ASinglePageHasNoArrowsToTurn) {
-    writePage(55180, 1, "Det");
-    auto w = open(55180);
-    EXPECT_EQ(w->pageCount(), 1);
-    EXPECT_FALSE(child(*w, "SpeedButton1")->isEnabled());
-    EXPECT_FALSE(child(*w, "SpeedButton2")->isEnabled());
-    EXPECT_FALSE(child(*w, "PageLabel")->isVisible());
-    QTest::keyClick(w.get(), Qt::Key_PageDown);
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(w.get(), Qt::Key_PageUp);
     EXPECT_EQ(w->currentPage(), 1);
+    QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_EQ(title(*w), "Genus 2");
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
-TEST_F(RegelformTest, EscapeAndAvbrytaClose) {
-    writePage(55500, 1, "Qui");
-    auto w = open(55500);
-    ASSERT_TRUE(w->isVisible());
-    QTest::keyClick(w.get(), Qt::Key_Escape);
+TEST_F(RegelformTest, ASinglePageHasNoArrowsAndEscapeOrAvbrytaClose) {
+    writePages(55180, 1, "Det");
+    auto w = open(55180);
+    EXPECT_EQ(w->pageCount(), 1);
+    EXPECT_FALSE(child(*w, "SpeedButton1")->isEnabled() || child(*w, "SpeedButton2")->isEnabled());
+    EXPECT_FALSE(visible(*w, "PageLabel"));
+    QTest::keyClick(w.get(), Qt::Key_PageDown);
+    EXPECT_EQ(w->currentPage(), 1);
+    QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(w->result(), QDialog::Rejected);
-
-    auto w2 = open(55500);
-    auto* avbryta = child<QPushButton>(*w2, "BitBtn1");
-    ASSERT_NE(avbryta, nullptr);
-    EXPECT_EQ(avbryta->text(), QStringLiteral("&Avbryta"));
-    QTest::mouseClick(avbryta, Qt::LeftButton);
-    EXPECT_FALSE(w2->isVisible());
-}
-
-TEST_F(RegelformTest, OtherKeysDoNothing) {
-    writePage(51500, 1, "Genitiv 1");
-    writePage(51500, 2, "Genitiv 2");
-    auto w = open(51500);
-    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Space, Qt::Key_A, Qt::Key_Down, Qt::Key_Right})
-        QTest::keyClick(w.get(), k);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->currentPage(), 1);
+    w = open(55180);
+    QTest::mouseClick(child<QPushButton>(*w, "BitBtn1"), Qt::LeftButton);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(f.messages.shown.empty());
 }
 
 TEST_F(RegelformTest, AMissingPageIsReportedAndThePageOnTheScreenStays) {
-    writePage(51120, 1, "au 1");
-    writePage(51120, 2, "au 2");
+    writePages(51120, 2, "au"); // the course table gives 51120 three pages
     auto w = open(51120);
     EXPECT_EQ(w->pageCount(), 3);
     QTest::keyClick(w.get(), Qt::Key_PageDown);
-    QImage before = child<QLabel>(*w, "Image1")->pixmap().toImage();
+    const QImage before = picture(*w);
     QTest::keyClick(w.get(), Qt::Key_PageDown);
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0], "Filen R51120.R03 finns inte eller är felaktig");
+    EXPECT_EQ(f.messages.shown, std::vector<std::string>{"Filen R51120.R03" + kMissing});
     EXPECT_EQ(w->currentPage(), 2);
     EXPECT_EQ(title(*w), "au 2");
-    EXPECT_EQ(child<QLabel>(*w, "Image1")->pixmap().toImage(), before);
+    EXPECT_EQ(picture(*w), before);
     QTest::keyClick(w.get(), Qt::Key_PageUp);
     EXPECT_EQ(title(*w), "au 1");
 }
 
-TEST_F(RegelformTest, AMissingFirstPageIsReportedWhenTheWindowOpens) {
-    auto w = open(51400);
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0], "Filen R51400.R01 finns inte eller är felaktig");
-    EXPECT_TRUE(w->isVisible()) << "the window stays open";
-    EXPECT_FALSE(w->grab().isNull());
-}
-
-TEST_F(RegelformTest, RuleFilesAreFoundWithoutRegardToLetterCase) {
-    f.content.write("DATA/r51210.r01", {"Partitiv"});
-    auto w = open(51210);
-    EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(title(*w), "Partitiv");
-}
-
-TEST_F(RegelformTest, ANumberOutsideTheTableShowsThePagesThatExist) {
-    for (int p = 1; p <= 10; ++p) writePage(70000, p, "Sida " + std::to_string(p));
-    auto w = open(70000);
-    EXPECT_EQ(w->pageCount(), 10);
-    for (int k = 0; k < 8; ++k) QTest::keyClick(w.get(), Qt::Key_PageDown);
-    EXPECT_EQ(title(*w), "Sida 9");  // R70000.R09
-    QTest::keyClick(w.get(), Qt::Key_PageDown);
-    EXPECT_EQ(title(*w), "Sida 10"); // R70000.R10
-    EXPECT_TRUE(f.messages.shown.empty());
-}
-
-TEST_F(RegelformTest, ANumberWithoutRulesIsReportedOnce) {
+TEST_F(RegelformTest, AMissingFirstPageIsReportedOnceWhenTheWindowOpens) {
+    for (int number : {51400, 70001}) { // in the course table, and a number without rules
+        f.messages.shown.clear();
+        auto w = open(number);
+        EXPECT_EQ(f.messages.shown,
+                  std::vector<std::string>{"Filen R" + std::to_string(number) + ".R01" + kMissing});
+        EXPECT_TRUE(w->isVisible()) << "the window stays open";
+        EXPECT_FALSE(w->grab().isNull());
+    }
     auto w = open(70001);
     EXPECT_EQ(w->pageCount(), 0);
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0], "Filen R70001.R01 finns inte eller är felaktig");
-    EXPECT_FALSE(child(*w, "SpeedButton2")->isEnabled());
     QTest::keyClick(w.get(), Qt::Key_PageDown);
     QTest::keyClick(w.get(), Qt::Key_PageUp);
-    EXPECT_EQ(f.messages.shown.size(), 1u);
-    QTest::keyClick(w.get(), Qt::Key_Escape);
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(f.messages.shown.size(), 2u) << "reported once per opening";
 }
 
 TEST_F(RegelformTest, BrokenFilesAreDrawnWithoutTrouble) {
     f.content.write("DATA/R51110.R01", {"Avkortad", "fil", "N", "Regel 1", "40"});
     std::string garbage;
-    for (int i = 0; i < 20'000; ++i) garbage.push_back(static_cast<char>((i * 131 + 7) % 256));
+    for (int i = 0; i < 20'000; ++i)
+        garbage.push_back(static_cast<char>((i * 131 + 7) % 256));
     f.content.writeRaw("DATA/R51110.R02", garbage);
     using namespace std::string_literals;
     f.content.writeRaw("DATA/R51110.R03", "Nul\0titel\r\nx\r\nN\r\n%\r\n-5\r\nS\r\n"s);
-    f.content.writeRaw("DATA/R51110.R04", std::string(300'000, '%') + "\r\n" +
-                                               std::string(300'000, '9'));
+    f.content.writeRaw("DATA/R51110.R04",
+                       std::string(300'000, '%') + "\r\n" + std::string(300'000, '9'));
     f.content.writeRaw("DATA/R51110.R05", "%99999999999 x\r\n\r\nN\r\n<%>#\xA4%12%\r\n7\r\nS\r\n");
     auto w = open(51110);
     for (int p = 1; p <= 5; ++p) {
@@ -230,56 +136,41 @@ TEST_F(RegelformTest, BrokenFilesAreDrawnWithoutTrouble) {
 }
 
 TEST_F(RegelformTest, DrawsBlueTextBlackTextAndFrames) {
-    writePage(51310, 1, "Plural",
-              {{1, {"1.", 40, false}}, {2, {"le livre - les livres", 80, true}}},
-              {1});
+    std::vector<std::string> lines = {
+        "Plural", "sida 1", "N", "1.", "40", "N", "le livre - les livres", "80", "S"};
+    for (int i = 3; i <= kRuleCells; ++i)
+        lines.insert(lines.end(), {"", "0", "N"});
+    lines.push_back("S"); // row 1 framed
+    f.content.write("DATA/R51310.R01", lines);
     auto w = open(51310);
     const RuleLayout layout = w->pageLayout();
     ASSERT_EQ(layout.frames.size(), 1u);
-    QImage img = child<QLabel>(*w, "Image1")->pixmap().toImage();
+    const QImage img = picture(*w);
+    auto bluePixels = [&](const QRect& r) {
+        int n = 0;
+        for (int y = std::max(0, r.top()); y <= std::min(img.height() - 1, r.bottom()); ++y)
+            for (int x = std::max(0, r.left()); x <= std::min(img.width() - 1, r.right()); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.blue() > 200 && c.red() < 80 && c.green() < 80;
+            }
+        return n;
+    };
     const RuleLayout::Frame& fr = layout.frames[0];
-    // The frame's left edge is blue; the black "1." inside it is not.
-    EXPECT_GT(bluePixels(img, QRect(fr.left - 1, fr.top, 3, fr.bottom - fr.top)), 10);
-    const RuleLayout::Text* french = nullptr;
-    for (const auto& t : layout.texts)
-        if (t.text.toUtf8() == "le livre - les livres") french = &t;
-    ASSERT_NE(french, nullptr);
+    EXPECT_GT(bluePixels(QRect(fr.left - 1, fr.top, 3, fr.bottom - fr.top)), 10)
+        << "the frame is blue";
+    auto french = std::find_if(layout.texts.begin(), layout.texts.end(), [](const auto& t) {
+        return t.text.toUtf8() == "le livre - les livres";
+    });
+    ASSERT_NE(french, layout.texts.end());
     EXPECT_TRUE(french->blue);
-    EXPECT_GT(bluePixels(img, QRect(french->x, french->y, french->width, 30)), 50);
-    EXPECT_EQ(bluePixels(img, QRect(0, 0, img.width(), fr.top - 2)), 0) << "titles are black";
-}
-
-TEST_F(RegelformTest, LaidOutForTheScreenAsDesigned) {
-    writePage(55500, 1, "Qui");
-    struct Case {
-        QSize screen;
-        double scale, draw;
-    } cases[] = {{{640, 480}, 1.0, 1.0}, {{1024, 768}, 1.6, 1.6}, {{1920, 1080}, 3.0, 2.25}};
-    for (const Case& c : cases) {
-        auto w = open(55500, c.screen);
-        SCOPED_TRACE(c.screen.width());
-        EXPECT_DOUBLE_EQ(w->scaleFactor(), c.scale);
-        EXPECT_DOUBLE_EQ(w->drawScale(), c.draw);
-        const int u = f.s.LayoutUnit;
-        EXPECT_EQ(w->geometry(), QRect(QPoint(0, 0), c.screen));
-        EXPECT_EQ(child(*w, "Image1")->geometry(),
-                  QRect(u, u, c.screen.width() - 2 * u, c.screen.height() - 2 * u));
-        QWidget* avbryta = child(*w, "BitBtn1");
-        QWidget* previous = child(*w, "SpeedButton1");
-        QWidget* next = child(*w, "SpeedButton2");
-        EXPECT_EQ(avbryta->x(), 3 * u);
-        EXPECT_EQ(avbryta->y(), c.screen.height() - avbryta->height() - 2 * u);
-        EXPECT_EQ(previous->x(), avbryta->width() + 6 * u);
-        EXPECT_EQ(next->x(), previous->x() + previous->width());
-        EXPECT_EQ(next->y(), avbryta->y());
-    }
+    EXPECT_GT(bluePixels(QRect(french->x, french->y, french->width, 30)), 50);
+    EXPECT_EQ(bluePixels(QRect(0, 0, img.width(), fr.top - 2)), 0) << "titles are black";
 }
 
 // The course's pages fit on the screen: nothing runs off the right edge or under the buttons,
-// the titles do not meet, and no two texts of a row overlap.
+// and no two texts of a row overlap.
 TEST_F(RegelformTest, TheSampleCoursePagesFitTheScreen) {
-    ContentPaths course(std::filesystem::path(ORVELA_SOURCE_DIR) / "content");
-    f.shell.paths() = course;
+    f.shell.paths() = ContentPaths(std::filesystem::path(ORVELA_SOURCE_DIR) / "content");
     const int numbers[] = {31100, 31200, 31300, 51110, 51120, 51210, 51220, 51310, 51320,
                            51400, 51500, 52110, 52120, 52200, 52300, 52400, 53200, 55180,
                            55500, 56130, 56410, 56600, 56700, 56810, 57000, 63110};

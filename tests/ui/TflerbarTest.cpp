@@ -1,8 +1,9 @@
 // The word-tile exercise: the tiles collected from the file, rows, hover preview, judging by
 // clicking, the escape panel, praise at the end of every practice run.
 
-#include "ExerciseFixture.h"
 #include "TFLERBAR.h"
+
+#include "ExerciseFixture.h"
 
 using namespace orvela;
 using namespace orvela::testing;
@@ -38,12 +39,19 @@ struct FlerbarTest : ExerciseFixture {
 };
 
 std::vector<std::string> partitive() {
-    return {"$Partitiv artikel", "$§Klicka på rätt ord.", "Je mange <du> pain.#bröd",
-            "Elle boit <de la> bière.#öl", "Il y a <des> pommes.#äpplen",
-            "Nous mangeons <de l'>ananas.#ananas", "<Du> pain, s'il vous plaît.#bröd",
-            "Tu veux <du> fromage ?#ost", "Je bois <de l'>eau.#vatten",
-            "Il mange <des> frites.#pommes frites", "Elle prend <de la> soupe.#soppa",
-            "Il achète <du> lait.#mjölk", "On mange <des> gâteaux.#kakor"};
+    return {"$Partitiv artikel",
+            "$§Klicka på rätt ord.",
+            "Je mange <du> pain.#bröd",
+            "Elle boit <de la> bière.#öl",
+            "Il y a <des> pommes.#äpplen",
+            "Nous mangeons <de l'>ananas.#ananas",
+            "<Du> pain, s'il vous plaît.#bröd",
+            "Tu veux <du> fromage ?#ost",
+            "Je bois <de l'>eau.#vatten",
+            "Il mange <des> frites.#pommes frites",
+            "Elle prend <de la> soupe.#soppa",
+            "Il achète <du> lait.#mjölk",
+            "On mange <des> gâteaux.#kakor"};
 }
 
 } // namespace
@@ -51,15 +59,18 @@ std::vector<std::string> partitive() {
 TEST_F(FlerbarTest, TilesAreTheDistinctGapWordsInLowerCase) {
     open("FRA51220.DAT", partitive());
     std::vector<std::string> words;
-    for (const AnsiText& c : window->choices()) words.push_back(c.toUtf8());
+    for (const AnsiText& c : window->choices())
+        words.push_back(c.toUtf8());
     EXPECT_EQ(words, (std::vector<std::string>{"du", "de la", "des", "de l'"}))
         << "Du and du give one tile";
-    EXPECT_EQ(TFLERBAR::alternativesLine(window->choices()).toUtf8(), "Du, de la, des eller de l' ?");
+    EXPECT_EQ(TFLERBAR::alternativesLine(window->choices()).toUtf8(),
+              "Du, de la, des eller de l' ?");
 }
 
 TEST_F(FlerbarTest, ThirteenWordsGiveTwelveTilesInTwoRows) {
     std::vector<std::string> lines = {"$Ord", "$§Klicka."};
-    for (int i = 0; i < 13; ++i) lines.push_back("Le mot <w" + std::to_string(i) + "> ici.#x");
+    for (int i = 0; i < 13; ++i)
+        lines.push_back("Le mot <w" + std::to_string(i) + "> ici.#x");
     open("FRA99002.DAT", lines);
     EXPECT_EQ(window->choices().size(), 12u);
     auto* t1 = window->findChild<QLabel*>(QStringLiteral("Panel2"));
@@ -69,7 +80,7 @@ TEST_F(FlerbarTest, ThirteenWordsGiveTwelveTilesInTwoRows) {
     EXPECT_GT(t7->y(), t1->y()) << "twelve tiles: two rows of six";
 }
 
-TEST_F(FlerbarTest, HoverPreviewsAndClicksJudge) {
+TEST_F(FlerbarTest, HoverPreviewsClicksJudgeAndTheRightButtonCountsAQuestion) {
     open("FRA51220.DAT", partitive());
     int right = tileOf(rightWord());
     ASSERT_GT(right, 0);
@@ -92,14 +103,10 @@ TEST_F(FlerbarTest, HoverPreviewsAndClicksJudge) {
     QTest::keyClick(window.get(), Qt::Key_Space);
     window->Timer1Timer();
     EXPECT_TRUE(visible(*window, "Panel1"));
-}
 
-TEST_F(FlerbarTest, RightButtonOpensTheEscapePanelAndCountsAQuestion) {
-    open("FRA51220.DAT", partitive());
-    window->PanelMouseDown(tileOf(rightWord()), Qt::LeftButton);
     window->PanelMouseDown(1, Qt::RightButton);
-    EXPECT_TRUE(visible(*window, "EscapePanel"));
-    EXPECT_EQ(f.s.QuestionNumber, 3);
+    EXPECT_TRUE(visible(*window, "EscapePanel")) << "the right button opens the escape panel";
+    EXPECT_EQ(f.s.QuestionNumber, 4) << "and counts a question";
 }
 
 TEST_F(FlerbarTest, EveryPracticeRunEndsWithPraise) {
@@ -107,9 +114,7 @@ TEST_F(FlerbarTest, EveryPracticeRunEndsWithPraise) {
     for (int i = 0; i < 10; ++i) {
         if (window->runState() != ExerciseWindow::RunState::Answering) break;
         window->PanelMouseDown(wrongTile(), Qt::LeftButton);
-        QTest::keyClick(window.get(), Qt::Key_Space);
-        if (window->runState() == ExerciseWindow::RunState::ShowingAnswer) window->Timer1Timer();
-        else if (window->runState() == ExerciseWindow::RunState::ShowingLastAnswer) window->Timer3Timer();
+        endWait(*window);
     }
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Ended);
     EXPECT_EQ(f.s.RightCount, 10) << "the count is set to the run length before the praise";
@@ -133,19 +138,16 @@ TEST_F(FlerbarTest, SevenChoicesInOneRowEightAndNineInTwo) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.words);
         std::vector<std::string> lines = {"$Ord", "$§Klicka."};
-        for (int i = 0; i < c.words; ++i) lines.push_back("Le mot <w" + std::to_string(i) + "> ici.#x");
-        std::string file = "FRA9900" + std::to_string(c.words) + ".DAT";
-        f.content.write("DATA/" + file, lines);
-        ASSERT_TRUE(f.shell.HaemtaFilTabell());
-        f.s.CurrentDataFile = AnsiText::ascii(file);
-        ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
+        for (int i = 0; i < c.words; ++i)
+            lines.push_back("Le mot <w" + std::to_string(i) + "> ici.#x");
+        prepare("FRA9900" + std::to_string(c.words) + ".DAT", lines);
         TFLERBAR w(context);
         w.show();
         const int firstTop = w.findChild<QLabel*>(QStringLiteral("Panel2"))->y();
         int inFirstRow = 0;
         for (int k = 1; k <= c.words; ++k)
-            if (w.findChild<QLabel*>(QStringLiteral("Panel%1").arg(k + 1))->y() == firstTop) ++inFirstRow;
+            if (w.findChild<QLabel*>(QStringLiteral("Panel%1").arg(k + 1))->y() == firstTop)
+                ++inFirstRow;
         EXPECT_EQ(inFirstRow, c.firstRow);
     }
 }
-

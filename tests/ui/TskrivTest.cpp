@@ -32,14 +32,14 @@ struct TskrivTest : ExerciseFixture {
         QTest::keyClick(edit(), Qt::Key_Return);
     }
     void answerRight() { answer(expected()); }
-    void answerWrong() { answer("fel"); }
-    // Ends a wait for the right answer (Space cuts it short, the next tick ends it).
-    void endWait() {
-        QTest::keyClick(window.get(), Qt::Key_Space);
-        if (window->runState() == ExerciseWindow::RunState::ShowingAnswer)
-            window->Timer1Timer();
-        else if (window->runState() == ExerciseWindow::RunState::ShowingLastAnswer)
-            window->Timer3Timer();
+    void answerWrong(bool endTheWait = true) {
+        answer("fel");
+        if (endTheWait) endWait(*window);
+    }
+    // Answers n questions, the first `wrong` of them wrongly.
+    void run(int n, int wrong) {
+        for (int i = 0; i < n; ++i)
+            i < wrong ? answerWrong() : answerRight();
     }
 };
 
@@ -53,33 +53,25 @@ TEST_F(TskrivTest, AllRightNeverShowsTheAnswerAndEndsWithPraise) {
         asked.insert(expected());
         answerRight();
         EXPECT_FALSE(visible(*window, "Label5"));
+        EXPECT_FALSE(child<QTimer>(*window, "Timer1")->isActive()) << "no wait for an answer";
     }
     EXPECT_EQ(asked.size(), 10u) << "no item repeats within a run";
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Ended);
     EXPECT_EQ(f.s.RightCount, 10);
     EXPECT_TRUE(visible(*window, "Panel1"));
     EXPECT_TRUE(visible(*window, "LovordPanel"));
-    EXPECT_EQ(child<QLabel>(*window, "LovordLabel1")->text(), QStringLiteral("Beröm 9001  !"));
+    EXPECT_EQ(child<QLabel>(*window, "LovordLabel1")->text(), QStringLiteral("Beröm 9001  !"))
+        << "the praise for all right";
     EXPECT_FALSE(child(*window, "Button1")->isEnabled()) << "nothing to correct";
 }
 
 TEST_F(TskrivTest, PraiseWithEightRightButNotWithSeven) {
     open();
-    for (int i = 0; i < 10; ++i) {
-        if (i < 2)
-            answerWrong(), endWait();
-        else
-            answerRight();
-    }
+    run(10, 2);
     EXPECT_TRUE(visible(*window, "LovordPanel"));
     shot(*window, "tskriv-end-praise");
     window->Button2Click();
-    for (int i = 0; i < 10; ++i) {
-        if (i < 3)
-            answerWrong(), endWait();
-        else
-            answerRight();
-    }
+    run(10, 3);
     EXPECT_EQ(f.s.RightCount, 7);
     shot(*window, "tskriv-end-seven-right");
     EXPECT_FALSE(visible(*window, "LovordPanel"));
@@ -90,7 +82,7 @@ TEST_F(TskrivTest, AWrongAnswerShowsTheAnswerUntilTheWaitEnds) {
     open();
     f.s.ShowAnswerSeconds = 3;
     std::string first = expected();
-    answerWrong();
+    answerWrong(false);
     EXPECT_TRUE(visible(*window, "Label5"));
     EXPECT_EQ(child<QLabel>(*window, "Label5")->text().toStdString(), first);
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::ShowingAnswer);
@@ -108,9 +100,8 @@ TEST_F(TskrivTest, AWrongAnswerShowsTheAnswerUntilTheWaitEnds) {
 
 TEST_F(TskrivTest, AWrongLastAnswerWaitsBeforeTheEndAndSpaceCutsIt) {
     open();
-    for (int i = 0; i < 9; ++i)
-        answerRight();
-    answerWrong();
+    run(9, 0);
+    answerWrong(false);
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::ShowingLastAnswer);
     EXPECT_FALSE(visible(*window, "Panel1"));
     QTest::keyClick(window.get(), Qt::Key_Space);
@@ -127,7 +118,6 @@ TEST_F(TskrivTest, CorrectionRunTakesTheMistakes) {
         if (i % 3 == 0) {
             wrongOnes.push_back(expected());
             answerWrong();
-            endWait();
         } else {
             answerRight();
         }
@@ -138,7 +128,6 @@ TEST_F(TskrivTest, CorrectionRunTakesTheMistakes) {
     EXPECT_EQ(f.s.RunLength, 4);
     EXPECT_EQ(expected(), wrongOnes[0]) << "the oldest mistake comes first";
     answerWrong(); // wrong again: back to the end of the list
-    endWait();
     EXPECT_EQ(f.s.ErrorCount[1], 4);
     EXPECT_EQ(expected(), wrongOnes[1]);
     answerRight();
@@ -154,7 +143,6 @@ TEST_F(TskrivTest, PauseAndContinue) {
     open();
     answerRight();
     answerWrong();
-    endWait();
     QTest::keyClick(edit(), Qt::Key_Escape);
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Paused);
     EXPECT_TRUE(visible(*window, "Panel1"));
@@ -207,13 +195,11 @@ TEST_F(TskrivTest, FollowUpsPassedChangeTheMode) {
     f.s.CurrentProgramme = 3;
     f.s.CurrentPupil.name = AnsiText::ascii("Anna");
     open(items(30));
-    for (int i = 0; i < 20; ++i)
-        answerRight();
+    run(20, 0);
     EXPECT_EQ(f.s.ExerciseMode, Mode::FollowUp2) << "the first follow-up passed";
     window->Button2Click();
     EXPECT_EQ(child<QLabel>(*window, "DiagLabel1")->text(), QStringLiteral("Exercice 2"));
-    for (int i = 0; i < 20; ++i)
-        answerRight();
+    run(20, 0);
     EXPECT_EQ(f.s.ExerciseMode, Mode::DiagnosisTest) << "the second follow-up passed";
     EXPECT_EQ(f.s.DiagnosisReturnMarker, 5);
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Closed);
@@ -222,31 +208,22 @@ TEST_F(TskrivTest, FollowUpsPassedChangeTheMode) {
     EXPECT_TRUE(protocol.cells[0].second.startsWith(QStringLiteral("    ")));
 }
 
-TEST_F(TskrivTest, DiagnosisTestStoresItsResultAndCloses) {
+TEST_F(TskrivTest, ADiagnosisTestReportsItsRightCountWhenItEndsOrIsBrokenOff) {
     f.s.ExerciseMode = Mode::DiagnosisTest;
     f.s.CurrentProgramme = 2;
     open(items(25));
-    EXPECT_EQ(child<QLabel>(*window, "DiagLabel1")->text(), QStringLiteral("Diagnostic"));
     EXPECT_FALSE(visible(*window, "lampknapp"));
-    for (int i = 0; i < 20; ++i) {
-        if (i < 4)
-            answerWrong(), endWait();
-        else
-            answerRight();
-    }
+    run(20, 4);
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Closed);
-    EXPECT_EQ(f.s.CurrentPupil.result[2], 16);
-}
+    EXPECT_EQ(f.s.CurrentPupil.result[2], 16) << "RightCount reaches diagnosback";
 
-TEST_F(TskrivTest, EscapeInADiagnosisTestStoresWhatWasDone) {
     f.s.ExerciseMode = Mode::DiagnosisTest;
     f.s.CurrentProgramme = 4;
     open(items(25));
-    answerRight();
-    answerRight();
+    run(2, 0);
     QTest::keyClick(edit(), Qt::Key_Escape);
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Closed);
-    EXPECT_EQ(f.s.CurrentPupil.result[4], 2);
+    EXPECT_EQ(f.s.CurrentPupil.result[4], 2) << "Escape stores what was done";
 }
 
 TEST_F(TskrivTest, SpecialCharactersAndTheLamp) {

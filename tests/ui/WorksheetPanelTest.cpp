@@ -1,13 +1,11 @@
-// Worksheet mode in the exercise windows: collecting items from several exercises, the number
-// prefixes, "Välja antal", clearing, and the line formats of the translation, fill-in and
+// Worksheet mode in the exercise windows: collecting items from several exercises, "Välja antal",
+// clearing, and the line formats of the translation, fill-in and
 // word-tile exercises.
 
 #include "ExerciseFixture.h"
+#include "ExternalTools.h"
 #include "FakePrinting.h"
 #include "PdfPrinting.h"
-
-#include <cstdio>
-#include <cstdlib>
 #include "TFLERBAR.h"
 #include "TSKRIV.h"
 #include "TSkrivinf.h"
@@ -30,7 +28,8 @@ struct WorksheetTest : ExerciseFixture {
     }
     std::vector<std::string> sheet(Sheet which) {
         std::vector<std::string> out;
-        for (const WorksheetLine& l : utskrift->worksheet().lines(which)) out.push_back(l.text.toUtf8());
+        for (const WorksheetLine& l : utskrift->worksheet().lines(which))
+            out.push_back(l.text.toUtf8());
         return out;
     }
     static void click(QWidget& w, const char* name) {
@@ -50,7 +49,8 @@ struct WorksheetTest : ExerciseFixture {
 
 std::vector<std::string> words(int n, const std::string& heading) {
     std::vector<std::string> lines = {"$" + heading, "$§Översätt."};
-    for (int i = 1; i <= n; ++i) lines.push_back("ord" + std::to_string(i) + "#mot" + std::to_string(i));
+    for (int i = 1; i <= n; ++i)
+        lines.push_back("ord" + std::to_string(i) + "#mot" + std::to_string(i));
     return lines;
 }
 
@@ -66,7 +66,8 @@ TEST_F(WorksheetTest, TwoExercisesNumberHeadingsAndItemsOnward) {
     EXPECT_TRUE(visible(*first, "SkrivutOverskriftPanel"));
 
     click(*first, "SkrivutAntalButton");
-    for (int i = 0; i < 2; ++i) QTest::keyClick(first.get(), Qt::Key_Up);
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(first.get(), Qt::Key_Up);
     EXPECT_EQ(child<QLabel>(*first, "SkrivutAntalLabel")->text(), QStringLiteral("3"));
     std::string onScreen = f.s.ItemFields[1].toUtf8();
     click(*first, "SkrivutKlartButton");
@@ -101,26 +102,25 @@ TEST_F(WorksheetTest, TwoExercisesNumberHeadingsAndItemsOnward) {
     EXPECT_EQ(q[1].substr(0, 6), "   1. ");
 }
 
-TEST_F(WorksheetTest, CountBoundsAndPrefixes) {
+TEST_F(WorksheetTest, CountBounds) {
     prepare("FRA99001.DAT", words(4, "Fyra"));
     auto w = std::make_unique<TSKRIV>(context);
     w->show();
     click(*w, "SkrivutAntalButton");
-    for (int i = 0; i < 10; ++i) QTest::keyClick(w.get(), Qt::Key_Up);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(w.get(), Qt::Key_Up);
     EXPECT_EQ(f.s.WorksheetBatchCount, 4) << "not above the file's item count";
-    for (int i = 0; i < 10; ++i) QTest::keyClick(w.get(), Qt::Key_Down);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(w.get(), Qt::Key_Down);
     EXPECT_EQ(f.s.WorksheetBatchCount, 0);
     click(*w, "SkrivutKlartButton");
     EXPECT_EQ(sheet(Sheet::Questions), (std::vector<std::string>{"1.  Fyra"}))
         << "a count of 0 adds only the heading";
-
-    EXPECT_EQ(Worksheet::itemPrefix(9).toUtf8(), "   9. ");
-    EXPECT_EQ(Worksheet::itemPrefix(10).toUtf8(), " 10. ");
-    EXPECT_EQ(Worksheet::itemPrefix(100).toUtf8(), "100. ");
 }
 
 TEST_F(WorksheetTest, FillInLinesHaveBlanksAsLongAsTheWord) {
-    EXPECT_EQ(TSkrivinf::blankedLine(AnsiText::ascii("J'<ai> faim."), true).toUtf8(), "J' ___ faim.")
+    EXPECT_EQ(TSkrivinf::blankedLine(AnsiText::ascii("J'<ai> faim."), true).toUtf8(),
+              "J' ___ faim.")
         << "a single gap on the first line has no closing blank";
     EXPECT_EQ(TSkrivinf::blankedLine(AnsiText::ascii("J'<ai> <eu> faim."), true).toUtf8(),
               "J' ____   ____  faim.");
@@ -149,56 +149,53 @@ TEST_F(WorksheetTest, WordTileLinesAndAlternativesNote) {
     std::vector<std::string> q = sheet(Sheet::Questions), a = sheet(Sheet::Answers);
     ASSERT_EQ(q.size(), 3u);
     EXPECT_EQ(q[1], "      Du, de la eller des ?") << "the alternatives are the note";
-    EXPECT_NE(q[2].find("__________"), std::string::npos) << "the blank is as long as 'de la' twice";
+    EXPECT_NE(q[2].find("__________"), std::string::npos)
+        << "the blank is as long as 'de la' twice";
     EXPECT_NE(a[2].find('<'), std::string::npos) << "the answer keeps its marks";
 }
 
 // A worksheet from three exercises printed to PDF, both sheets, read back as text.
 TEST_F(WorksheetTest, ThreeExercisesPrintedToPdf) {
-    if (std::system("pdftotext -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is missing";
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
     // All files are in place before the file table is made, as in the program.
-    f.content.write("DATA/FRA56911.DAT", {"$Verb", "$Passé composé", "$§Fyll i.",
-                                          "$%Skriv verbet i passé composé.", "Jag åt.#J'<ai> <mangé>.",
-                                          "Hon kom.#Elle <est> <venue>.", "Vi sov.#Nous <avons> <dormi>."});
-    f.content.write("DATA/FRA51220.DAT", {"$Partitiv artikel", "$§Klicka.", "Je mange <du> pain.#bröd",
-                                          "Elle boit <de la> bière.#öl", "Il y a <des> pommes.#äpplen"});
+    f.content.write("DATA/FRA56911.DAT",
+                    {"$Verb", "$Passé composé", "$§Fyll i.", "$%Skriv verbet i passé composé.",
+                     "Jag åt.#J'<ai> <mangé>.", "Hon kom.#Elle <est> <venue>.",
+                     "Vi sov.#Nous <avons> <dormi>."});
+    f.content.write("DATA/FRA51220.DAT",
+                    {"$Partitiv artikel", "$§Klicka.", "Je mange <du> pain.#bröd",
+                     "Elle boit <de la> bière.#öl", "Il y a <des> pommes.#äpplen"});
     prepare("FRA99001.DAT", words(20, "Glosor"));
-    auto use = [this](const char* name) {
-        f.s.CurrentDataFile = AnsiText::ascii(name);
-        ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
+    // "Välja antal" with a count of n on each file in turn.
+    auto collect = [this](auto& w, int n) {
+        w.show();
+        click(w, "SkrivutAntalButton");
+        for (int i = 1; i < n; ++i)
+            QTest::keyClick(&w, Qt::Key_Up);
+        click(w, "SkrivutKlartButton");
     };
     {
         TSKRIV w(context);
-        w.show();
-        click(w, "SkrivutAntalButton");
-        for (int i = 0; i < 9; ++i) QTest::keyClick(&w, Qt::Key_Up);
-        click(w, "SkrivutKlartButton");
+        collect(w, 10);
         click(w, "SkrivutAvbryt1Button");
     }
-    use("FRA56911.DAT");
+    f.s.CurrentDataFile = AnsiText::ascii("FRA56911.DAT");
+    ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
     {
         TSkrivinf w(context);
-        w.show();
-        click(w, "SkrivutAntalButton");
-        QTest::keyClick(&w, Qt::Key_Up);
-        QTest::keyClick(&w, Qt::Key_Up);
-        click(w, "SkrivutKlartButton");
+        collect(w, 3);
         click(w, "SkrivutAvbryt1Button");
     }
-    use("FRA51220.DAT");
-    {
-        TFLERBAR w(context);
-        w.show();
-        click(w, "SkrivutAntalButton");
-        QTest::keyClick(&w, Qt::Key_Up);
-        QTest::keyClick(&w, Qt::Key_Up);
-        click(w, "SkrivutKlartButton");
-    }
+    f.s.CurrentDataFile = AnsiText::ascii("FRA51220.DAT");
+    ASSERT_TRUE(f.shell.Kolla(f.s.CurrentDataFile));
+    TFLERBAR tiles(context);
+    collect(tiles, 3);
     QString dir = QString::fromStdString(f.content.root().string());
     QByteArray shots = qgetenv("ORVELA_SHOT_DIR");
     if (!shots.isEmpty()) dir = QString::fromUtf8(shots);
     for (int answers = 0; answers <= 1; ++answers) {
-        QString file = dir + (answers ? QStringLiteral("/worksheet-facit.pdf") : QStringLiteral("/worksheet.pdf"));
+        QString file = dir + (answers ? QStringLiteral("/worksheet-facit.pdf")
+                                      : QStringLiteral("/worksheet.pdf"));
         {
             PdfPrinting pdf(file);
             context.printing = &pdf;
@@ -206,14 +203,10 @@ TEST_F(WorksheetTest, ThreeExercisesPrintedToPdf) {
             EXPECT_EQ(utskrift->SkrivutFraga(), PrintOutcome::Printed);
             context.printing = &printing;
         }
-        std::string cmd = "pdftotext -layout '" + file.toStdString() + "' -";
         std::string text;
-        if (FILE* p = popen(cmd.c_str(), "r")) {
-            char buf[4096];
-            std::size_t n;
-            while ((n = fread(buf, 1, sizeof buf, p)) > 0) text.append(buf, n);
-            pclose(p);
-        }
+        for (const auto& page : pdfPages(file.toStdString()))
+            for (const std::string& line : page)
+                text += line + "\n";
         EXPECT_NE(text.find("Glosor"), std::string::npos);
         EXPECT_NE(text.find("Verb Passé composé"), std::string::npos);
         EXPECT_NE(text.find("Skriv verbet i passé composé."), std::string::npos);

@@ -179,7 +179,12 @@ void ExerciseWindow::Button3Click() {
 void ExerciseWindow::BitBtn1Click() {
     SharedState& s = state();
     context().opener->open(WindowRequest{WindowKind::TStallin, {}, 0});
-    if (s.QuestionNumber < s.RunLength) setAnswerEnabled(true, true);
+    // Back from the settings during a pause the run goes on (the last question included: a
+    // pupil must never be left without an answer field or the panel).
+    if (s.QuestionNumber <= s.RunLength) {
+        if (runState_ == RunState::Paused) runState_ = RunState::Answering;
+        setAnswerEnabled(true, true);
+    }
     Panel1->setVisible(s.QuestionNumber > s.RunLength);
 }
 

@@ -432,16 +432,21 @@ void ExerciseWindow::questionDone() {
 void ExerciseWindow::Timer1Timer() {
     SharedState& s = state();
     ++s.TickCount;
-    if (s.TickCount >= 10 * s.ShowAnswerSeconds) {
+    if (s.TickCount >= 10 * answerSeconds()) {
         Timer1->stop();
-        if (s.QuestionNumber <= s.RunLength) NyPost();
+        answerDisplayEnded();
     }
+}
+
+void ExerciseWindow::answerDisplayEnded() {
+    const SharedState& s = state();
+    if (s.QuestionNumber <= s.RunLength) NyPost();
 }
 
 void ExerciseWindow::Timer3Timer() {
     SharedState& s = state();
     ++s.TickCount;
-    if (s.TickCount >= 10 * s.ShowAnswerSeconds) {
+    if (s.TickCount >= 10 * answerSeconds()) {
         Timer3->stop();
         Panel1->show();
         Avslutning();

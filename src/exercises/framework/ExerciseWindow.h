@@ -93,6 +93,11 @@ protected:
     virtual void onPause() {}
     // Rules window number for the current program (0: none).
     virtual int ruleNumber() const { return 0; }
+    // Timer1's display of a right answer has run its time: by default the next item follows
+    // while questions remain.
+    virtual void answerDisplayEnded();
+    // How many seconds a right answer stays on show after a wrong one (the setting, as a rule).
+    virtual int answerSeconds() { return state().ShowAnswerSeconds; }
     // The tick interval of the wait after a wrong last answer.
     virtual int lastAnswerInterval() { return 100; }
     // Worksheet mode: adds the item on the screen to the worksheet as item number n. The
