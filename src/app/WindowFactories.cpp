@@ -4,14 +4,20 @@
 
 #include "TFLERBAR.h"
 #include "TFormer.h"
+#include "TKlockan.h"
 #include "TSKRIV.h"
+#include "TSats.h"
 #include "TSkrivinf.h"
 #include "Tskriv2.h"
 #include "TMenu.h"
 #include "TRegelform.h"
 #include "TStallin.h"
 #include "TDiag.h"
+#include "TDinaOrd.h"
+#include "TRekord.h"
 #include "Tdiaprot.h"
+#include "TManual.h"
+#include "TOmVamlo.h"
 
 namespace orvela {
 
@@ -31,6 +37,12 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Tdiaprot, [c](const WindowRequest&) { return std::make_unique<Tdiaprot>(*c); });
     opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
+    opener.registerKind(WindowKind::TManual, [c](const WindowRequest&) { return std::make_unique<TManual>(*c); });
+    opener.registerKind(WindowKind::TOmVamlo, [c](const WindowRequest&) { return std::make_unique<TOmVamlo>(*c); });
+    opener.registerKind(WindowKind::TKlockan, [c](const WindowRequest&) { return std::make_unique<TKlockan>(*c); });
+    opener.registerKind(WindowKind::TSats, [c](const WindowRequest&) { return std::make_unique<TSats>(*c); });
+    opener.registerKind(WindowKind::TDinaOrd, [c](const WindowRequest&) { return std::make_unique<TDinaOrd>(*c); });
+    opener.registerKind(WindowKind::TRekord, [c](const WindowRequest&) { return std::make_unique<TRekord>(*c); });
     // (new kinds above this line)
 }
 

@@ -5,9 +5,11 @@
 #include "AnsiText.h"
 #include "DiagnosisRecord.h"
 #include "OneBased.h"
+#include "ScoreRecord.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orvela {
 
@@ -139,9 +141,16 @@ struct SharedState {
     AnsiText WordListTitle;
     OneBased<std::int32_t, 1000> WordListItemCount;
     OneBased<std::int32_t, 1000> WordListPosition;
-    OneBased<std::int32_t, 50> WordListErrorCount;
+    OneBased<std::int32_t, 1000> WordListErrorCount; // every list number has its count
     OneBased<WordListError, 200> WordListErrors;
     std::string RecordFile;
+    // The list files met in this run, in the order first met; a list's WordListNumber is its
+    // place here, so it stays the same for the file however the directory changes, and a
+    // general and a special list never share a number.
+    std::vector<std::string> WordListNames;
+    // The entry offered to the record table (name and score by the vocabulary exercise, date
+    // and time by the table).
+    ScoreRecord NewRecord;
 };
 
 // Modes 2 to 4: the diagnosis test and its two follow-up exercises.

@@ -32,6 +32,7 @@ const char* windowKindName(WindowKind kind) {
     case WindowKind::TOmVamlo: return "TOmVamlo";
     case WindowKind::TStallin: return "TStallin";
     case WindowKind::TRegelform: return "TRegelform";
+    case WindowKind::TRekord: return "TRekord";
     }
     return "?";
 }

@@ -38,6 +38,7 @@ enum class WindowKind {
     TOmVamlo,
     TStallin,
     TRegelform,
+    TRekord, // the record table of a word list
 };
 
 const char* windowKindName(WindowKind kind);
