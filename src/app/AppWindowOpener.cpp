@@ -2,10 +2,13 @@
 
 namespace orvela {
 
-bool AppWindowOpener::open(const WindowRequest& request) {
+std::unique_ptr<QDialog> AppWindowOpener::create(const WindowRequest& request) const {
     auto it = factories_.find(request.kind);
-    if (it == factories_.end()) return false;
-    std::unique_ptr<QDialog> window = it->second(request);
+    return it == factories_.end() ? nullptr : it->second(request);
+}
+
+bool AppWindowOpener::open(const WindowRequest& request) {
+    std::unique_ptr<QDialog> window = create(request);
     if (!window) return false;
     window->exec();
     return true;

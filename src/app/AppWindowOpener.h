@@ -16,6 +16,8 @@ public:
     using Factory = std::function<std::unique_ptr<QDialog>(const WindowRequest&)>;
     void registerKind(WindowKind kind, Factory factory) { factories_[kind] = std::move(factory); }
     bool open(const WindowRequest& request) override;
+    // Creates the window without showing it (nullptr when no window of that kind exists).
+    std::unique_ptr<QDialog> create(const WindowRequest& request) const;
 
 private:
     std::map<WindowKind, Factory> factories_;

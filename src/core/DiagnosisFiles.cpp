@@ -167,6 +167,8 @@ bool Shell::SparaRaderaProt() {
         false, Datumstaempel());
     switch (change.result) {
     case DiagnosisFileChange::Result::Written:
+        // A deleted pupil's name is never used again (praise at a shared computer).
+        if (storedPupilName(s_.CurrentPupil.name) == name) NollstaellElev();
         showMessage("Diagnosen " + quoted(name) + " är borttagen.");
         if (!change.strayCopy.empty()) showMessage(strayBytesMessage(file.path(), change));
         return true;
@@ -180,7 +182,9 @@ bool Shell::RaderaAlla() {
     const fs::path dir = diagnosisDir();
     DiagnosisFile::PutAside r = DiagnosisFile(dir).putAside(Datumstaempel());
     switch (r.result) {
-    case DiagnosisFile::PutAside::Result::Done: return true;
+    case DiagnosisFile::PutAside::Result::Done:
+        NollstaellElev(); // no pupil of the put-aside file stays logged in
+        return true;
     case DiagnosisFile::PutAside::Result::Missing:
         showMessage("Diagnosfilen " + dir.string() + "/FDIAG.DIA saknas eller är felaktig");
         return false;

@@ -107,6 +107,39 @@ AnsiText Shell::LovordMen(const AnsiText& text) const {
     return AnsiText(std::move(out));
 }
 
+AnsiText Shell::praiseLine(const OneBased<AnsiText, 3>& fields) {
+    std::string joined;
+    for (std::size_t k = 1; k <= 3; ++k) {
+        joined += ' ';
+        joined += fields[k].bytes();
+    }
+    // Words separated by single blanks.
+    std::string words;
+    for (char c : joined) {
+        if (c == ' ' && (words.empty() || words.back() == ' ')) continue;
+        words += c;
+    }
+    while (!words.empty() && words.back() == ' ') words.pop_back();
+    // A comma (and its blank) before the end, another comma or a closing mark is dropped.
+    std::string out;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == ',') {
+            std::size_t j = i + 1;
+            while (j < words.size() && words[j] == ' ') ++j;
+            if (j == words.size() || std::string_view(",.!?;:").find(words[j]) != std::string_view::npos) {
+                while (!out.empty() && out.back() == ' ') out.pop_back();
+                if (j < words.size() && words[j] != ',' && words[j] != '.') out += ' ';
+                i = j - 1;
+                continue;
+            }
+        }
+        if (words[i] == ',' && out.empty()) continue;
+        if (words[i] == ' ' && out.empty()) continue;
+        out += words[i];
+    }
+    return AnsiText(std::move(out));
+}
+
 std::optional<OneBased<AnsiText, 3>> Shell::nextPraise() {
     HaemtaLovordFilNamn();
     if (!KollaLovOrd(s_.PraiseFileName)) return std::nullopt;

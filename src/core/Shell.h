@@ -90,6 +90,10 @@ public:
     // The praise line for the end of a run (fields 1, 2 and 3 after the placeholders), or nullopt
     // when no praise file fits or the file has no lines.
     std::optional<OneBased<AnsiText, 3>> nextPraise();
+    // The three praise fields as one line: empty fields leave no blank, and a comma left
+    // standing before the end or a punctuation mark (a line written for a name, shown without
+    // one) goes.
+    static AnsiText praiseLine(const OneBased<AnsiText, 3>& fields);
 
     // ---- AnswerChecking.cpp ----
     static AnsiText MellanslagBort(const AnsiText& text);

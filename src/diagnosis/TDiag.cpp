@@ -469,11 +469,15 @@ void TDiag::openProtocol() {
     if (!opener || !opener->open(WindowRequest{WindowKind::Tdiaprot, {}, 0}))
         showMessage("Den här delen av programmet kan inte öppnas.");
     state().ExerciseMode = Mode::Practice;
+    // The pupil has left the diagnosis: the next one at this computer is praised without a
+    // name that is not theirs.
+    shell().NollstaellElev();
     done(QDialog::Accepted);
 }
 
 void TDiag::leave() {
     state().ExerciseMode = Mode::Practice;
+    shell().NollstaellElev();
     done(QDialog::Rejected);
 }
 

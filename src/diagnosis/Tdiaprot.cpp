@@ -93,7 +93,7 @@ void Tdiaprot::createControls() {
     EscapePanel = new Panel(this, colors::aqua, 2);
     EscapePanel->setObjectName(QStringLiteral("EscapePanel"));
     AvbrytButton = button("AvbrytButton", "A&nnuler", EscapePanel);
-    LosenButton = button("LosenButton", "&Nouveau mot de passe", EscapePanel);
+    LosenButton = button("LosenButton", "Nouveau mot de &passe", EscapePanel);
     SkrivutButton = button("SkrivutButton", "&Imprimer", EscapePanel);
     HjalpButton = button("HjalpButton", "&Aide", EscapePanel);
     connect(AvbrytButton, &QPushButton::clicked, this, &Tdiaprot::AvbrytButtonClick);

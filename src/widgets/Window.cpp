@@ -9,7 +9,14 @@ Window::Window(AppContext& context, QWidget* parent) : QDialog(parent), context_
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+namespace {
+QSize screenSizeSet;
+} // namespace
+
+void Window::setScreenSize(QSize size) { screenSizeSet = size; }
+
 QSize Window::screenSize() {
+    if (screenSizeSet.isValid()) return screenSizeSet;
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry().size() : QSize(1024, 768);
 }

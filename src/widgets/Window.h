@@ -21,8 +21,11 @@ public:
     Shell& shell() { return *context_.shell; }
     SharedState& state() { return context_.shell->state(); }
     int U() const { return context_.shell->state().LayoutUnit; }
-    // The screen the program runs on (the primary screen).
+    // The screen the program runs on (the primary screen), or the size set in its place.
     static QSize screenSize();
+    // Lays the windows out for a screen of this size instead (an empty size: the real screen);
+    // window tests try the layouts of several screen sizes in one process.
+    static void setScreenSize(QSize size);
 
 protected:
     // Borderless, covering the whole screen, in the given background colour.

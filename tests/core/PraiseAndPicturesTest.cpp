@@ -71,6 +71,25 @@ TEST_F(PraiseFixture, PlaceholdersAndStrayMarks) {
     EXPECT_EQ((*praise)[3].toUtf8(), "!");
 }
 
+TEST(PraiseLine, FieldsJoinWithSingleBlanksAndNoCommaIsLeftHanging) {
+    auto line = [](const char* a, const char* b, const char* c) {
+        OneBased<AnsiText, 3> f;
+        f[1] = AnsiText::fromUtf8(a);
+        f[2] = AnsiText::fromUtf8(b);
+        f[3] = AnsiText::fromUtf8(c);
+        return Shell::praiseLine(f).toUtf8();
+    };
+    EXPECT_EQ(line("Bravo", "Anna", "!"), "Bravo Anna !");
+    EXPECT_EQ(line("Bravo,", "Anna", "!"), "Bravo, Anna !");
+    // The same lines without a name read naturally.
+    EXPECT_EQ(line("Bravo", "", "!"), "Bravo !");
+    EXPECT_EQ(line("Bravo,", "", "!"), "Bravo !");
+    EXPECT_EQ(line("Très bien,", "", ""), "Très bien");
+    EXPECT_EQ(line("Super,", "", "."), "Super.");
+    EXPECT_EQ(line("", ", tu as", "tout juste !"), "tu as tout juste !");
+    EXPECT_EQ(line("C'est parfait,", "", "tu es fort !"), "C'est parfait, tu es fort !");
+}
+
 TEST_F(PraiseFixture, AMissingPraiseFileGivesNoPraise) {
     std::filesystem::remove(f.content.root() / "DATA/FROM9001.LOV");
     f.shell.HaemtaFilTabell();

@@ -19,6 +19,7 @@ struct OpenedWindow {
     int returnMarker = -1;
     bool protocolEnabled = true;
     std::string pupilName;
+    DiagnosisRecord pupil; // the logged-in pupil's record
 };
 
 class RecordingOpener : public WindowOpener {
@@ -33,7 +34,7 @@ public:
         opened.push_back(OpenedWindow{r, s_.CurrentDataFile.toUtf8(), s_.ExerciseMode,
                                       s_.CurrentProgramme, s_.DiagnosisReturnMarker,
                                       protocol ? protocol->isEnabled() : true,
-                                      s_.CurrentPupil.name.toUtf8()});
+                                      s_.CurrentPupil.name.toUtf8(), s_.CurrentPupil});
         if (during) during(r);
         return true;
     }

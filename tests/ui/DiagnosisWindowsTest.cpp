@@ -91,9 +91,11 @@ TEST_F(LoginTest, ANewPupilGoesStraightToTheProtocolOtherNamesAreRefused) {
     EXPECT_EQ(opener.opened[0].request.kind, WindowKind::Tdiaprot);
     EXPECT_EQ(opener.opened[0].pupilName, "Lisa");
     EXPECT_EQ(opener.opened[0].mode, Mode::DiagnosisTest);
-    EXPECT_EQ(f.s.CurrentPupil.status[2], 1) << "a new pupil's statuses";
+    EXPECT_EQ(opener.opened[0].pupil.status[2], 1) << "a new pupil's statuses";
     EXPECT_TRUE(closed()) << "the login closes when the protocol has closed";
     EXPECT_EQ(f.s.ExerciseMode, Mode::Practice);
+    EXPECT_TRUE(f.s.CurrentPupil.name.empty())
+        << "the pupil who left is not praised by name in the next pupil's practice";
 
     open();
     QTest::keyClick(list(), Qt::Key_Escape);
@@ -109,7 +111,7 @@ TEST_F(LoginTest, APupilWithoutPasswordIsInAtTheDoubleClickOthersAfterTheirPassw
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, r.center());
     ASSERT_EQ(opener.opened.size(), 1u);
-    EXPECT_EQ(f.s.CurrentPupil.result[1], 17) << "the record is loaded";
+    EXPECT_EQ(opener.opened[0].pupil.result[1], 17) << "the record is loaded";
     EXPECT_TRUE(closed());
 
     open();
@@ -122,7 +124,7 @@ TEST_F(LoginTest, APupilWithoutPasswordIsInAtTheDoubleClickOthersAfterTheirPassw
     typePassword("hemlig");
     ASSERT_EQ(opener.opened.size(), 2u);
     EXPECT_EQ(opener.opened[1].pupilName, "Anna");
-    EXPECT_EQ(f.s.CurrentPupil.result[1], 12);
+    EXPECT_EQ(opener.opened[1].pupil.result[1], 12);
 }
 
 TEST_F(LoginTest, ThreeWrongPasswordsCloseTheWindowAndTheCountStartsAgain) {

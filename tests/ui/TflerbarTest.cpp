@@ -1,5 +1,5 @@
 // The word-tile exercise: the tiles collected from the file, rows, hover preview, judging by
-// clicking, the escape panel, praise at the end of every practice run.
+// clicking, the escape panel, praise from the count of right answers.
 
 #include "TFLERBAR.h"
 
@@ -109,16 +109,21 @@ TEST_F(FlerbarTest, HoverPreviewsClicksJudgeAndTheRightButtonCountsAQuestion) {
     EXPECT_EQ(f.s.QuestionNumber, 4) << "and counts a question";
 }
 
-TEST_F(FlerbarTest, EveryPracticeRunEndsWithPraise) {
-    open("FRA51220.DAT", partitive());
-    for (int i = 0; i < 10; ++i) {
-        if (window->runState() != ExerciseWindow::RunState::Answering) break;
-        window->PanelMouseDown(wrongTile(), Qt::LeftButton);
-        endWait(*window);
+TEST_F(FlerbarTest, PraiseFollowsTheRealCount) {
+    // 8 right of 10 earns praise, as in every kind; 7 does not; the count is never made up.
+    for (int wrongAnswers : {0, 2, 3}) {
+        SCOPED_TRACE(wrongAnswers);
+        open("FRA51220.DAT", partitive());
+        for (int i = 0; i < 10; ++i) {
+            ASSERT_EQ(window->runState(), ExerciseWindow::RunState::Answering);
+            window->PanelMouseDown(i < wrongAnswers ? wrongTile() : tileOf(rightWord()),
+                                   Qt::LeftButton);
+            if (i < wrongAnswers) endWait(*window);
+        }
+        EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Ended);
+        EXPECT_EQ(f.s.RightCount, 10 - wrongAnswers);
+        EXPECT_EQ(visible(*window, "LovordPanel"), wrongAnswers <= 2);
     }
-    EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Ended);
-    EXPECT_EQ(f.s.RightCount, 10) << "the count is set to the run length before the praise";
-    EXPECT_TRUE(visible(*window, "LovordPanel"));
 }
 
 TEST_F(FlerbarTest, ASentenceStartingWithTheGapOffersCapitalisedTiles) {

@@ -60,7 +60,7 @@ TEST_F(TskrivTest, AllRightNeverShowsTheAnswerAndEndsWithPraise) {
     EXPECT_EQ(f.s.RightCount, 10);
     EXPECT_TRUE(visible(*window, "Panel1"));
     EXPECT_TRUE(visible(*window, "LovordPanel"));
-    EXPECT_EQ(child<QLabel>(*window, "LovordLabel1")->text(), QStringLiteral("Beröm 9001  !"))
+    EXPECT_EQ(child<QLabel>(*window, "LovordLabel1")->text(), QStringLiteral("Beröm 9001 !"))
         << "the praise for all right";
     EXPECT_FALSE(child(*window, "Button1")->isEnabled()) << "nothing to correct";
 }
@@ -239,4 +239,20 @@ TEST_F(TskrivTest, SpecialCharactersAndTheLamp) {
     EXPECT_EQ(child<Shape>(*window, "LampShape")->brushColor(), colors::lime);
     QTest::keyClicks(edit(), QStringLiteral("zz"));
     EXPECT_EQ(child<Shape>(*window, "LampShape")->brushColor(), colors::red);
+}
+
+TEST_F(TskrivTest, WithPicturesOffTheEndShowsNothingWhereThePictureWouldBe) {
+    for (int setting : {0, 1}) {
+        SCOPED_TRACE(setting);
+        f.s.PictureSetting = setting;
+        open();
+        run(10, 0);
+        ASSERT_EQ(window->runState(), ExerciseWindow::RunState::Ended);
+        EXPECT_FALSE(visible(*window, "InstruktionsLabel"))
+            << "no half-covered instruction above the picture panel";
+        EXPECT_EQ(visible(*window, "Image1"), false) << "the course in this test has no pictures";
+        child<QPushButton>(*window, "Button2")->click();
+        EXPECT_TRUE(visible(*window, "InstruktionsLabel")) << "back with the next run";
+        EXPECT_FALSE(visible(*window, "BildPanelen"));
+    }
 }

@@ -300,8 +300,6 @@ void TFLERBAR::RaettTest(int tile, Qt::MouseButton button) {
     }
 }
 
-void TFLERBAR::beforePraise() { state().RightCount = static_cast<std::uint16_t>(state().RunLength); }
-
 void TFLERBAR::BitBtn2Click() {
     const int p = state().ProgramNumber;
     escapeSwallow_ = true;
@@ -318,10 +316,6 @@ bool TFLERBAR::windowKey(QKeyEvent* e) {
     if (mode() == Mode::DiagnosisTest) {
         shell().diagnosback(s.RightCount);
         if (context().protocol) context().protocol->setProtocolEnabled(true);
-        closeWindow();
-        return true;
-    }
-    if (Panel1->isVisible()) {
         closeWindow();
         return true;
     }

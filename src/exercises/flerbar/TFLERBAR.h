@@ -39,7 +39,6 @@ protected:
     void NollaLabeller() override;
     void presentItem() override;
     void setAnswerEnabled(bool enabled, bool focus) override;
-    void beforePraise() override;
     bool windowKey(QKeyEvent* e) override;
     bool offersLamp() override { return false; }
     void addWorksheetItem(WorksheetWindow& worksheet, int n) override;

@@ -65,7 +65,7 @@ TFormer::TFormer(AppContext& context, QWidget* parent) : ExerciseWindow(context,
 
     FormCreate();
     BitBtn2->setText(QString::fromUtf8("Hjälp"));
-    BitBtn3->setText(QString::fromUtf8("&Mer hjälp"));
+    BitBtn3->setText(QString::fromUtf8("Mer &hjälp"));
     if (mode() == Mode::Worksheet) Edit1->hide();
 }
 

@@ -13,9 +13,13 @@ void ExerciseWindow::showRewardPicture() {
     SharedState& s = state();
     regelknapp->hide();
     BildTextPanel->hide();
+    // The panel covers the last item whether a picture is shown or not; the instruction above
+    // it would stand half covered, so it goes while the panel stands.
     BildPanelen->show();
     BildPanelen->raise();
-    if (!(s.PictureSetting == 1 || s.PictureSetting == 3)) {
+    instructionHiddenByPicture_ = !InstruktionsLabel->isHidden();
+    InstruktionsLabel->hide();
+    if (!showsRewardPicture() || !(s.PictureSetting == 1 || s.PictureSetting == 3)) {
         Image1->hide();
         BildTextPanel->hide();
         return;
@@ -37,6 +41,12 @@ void ExerciseWindow::showRewardPicture() {
     BildLabel->setGeometry(0, 0, BildTextPanel->width(), BildTextPanel->height());
     BildTextPanel->show();
     BildTextPanel->raise();
+}
+
+void ExerciseWindow::hideRewardPicture() {
+    BildPanelen->hide();
+    if (instructionHiddenByPicture_) InstruktionsLabel->show();
+    instructionHiddenByPicture_ = false;
 }
 
 void ExerciseWindow::Avslutning() {
@@ -79,13 +89,18 @@ void ExerciseWindow::Avslutning() {
     Panel1->show();
     Panel1->raise();
     focusEndPanel();
+    runEnded();
 }
 
 void ExerciseWindow::RitaLovord(const QString& a, const QString& b, const QString& c) {
     const int u = U();
     LovordYttershape->setGeometry(0, 0, LovordPanel->width(), LovordPanel->height());
     lovordinnershape->setGeometry(u / 2, u / 2, LovordPanel->width() - u, LovordPanel->height() - u);
-    LovordLabel1->setText(a + QLatin1Char(' ') + b + QLatin1Char(' ') + c);
+    OneBased<AnsiText, 3> fields;
+    fields[1] = fromQString(a);
+    fields[2] = fromQString(b);
+    fields[3] = fromQString(c);
+    LovordLabel1->setText(toQString(Shell::praiseLine(fields)));
     const int innerW = lovordinnershape->width();
     const int innerH = lovordinnershape->height();
     int size = 30 * state().ScalePercent / 100;
@@ -102,7 +117,7 @@ void ExerciseWindow::RitaLovord(const QString& a, const QString& b, const QStrin
 
 void ExerciseWindow::Button1Click() {
     SharedState& s = state();
-    BildPanelen->hide();
+    hideRewardPicture();
     if (correctionModes() && errorCountOfFile() > 0) {
         if (mode() == Mode::Practice) LovordPanel->hide();
         s.RightCount = 0;
@@ -128,7 +143,7 @@ void ExerciseWindow::Button2Click() {
     SharedState& s = state();
     Panel1->hide();
     if (s.QuestionNumber >= s.RunLength) {
-        BildPanelen->hide();
+        hideRewardPicture();
         if (mode() == Mode::Practice) LovordPanel->hide();
         if (offersLamp()) {
             lampknapp->setVisible(!LampOn);

@@ -5,6 +5,9 @@
 #include "WorksheetWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 
 namespace orvela {
@@ -20,7 +23,9 @@ const char* ExerciseWindow::statusWord(int status) {
 ExerciseWindow::ExerciseWindow(AppContext& context, QWidget* parent) : Window(context, parent) {
     makeFullScreen(colors::silver);
     setFont(pointFont(12, true));
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the focus when told to (during the answer display, for Space), never
+    // from a click: a click on an empty part of the window leaves it in the answer field.
+    setFocusPolicy(Qt::TabFocus);
     createCommonControls();
 }
 
@@ -74,7 +79,7 @@ void ExerciseWindow::createCommonControls() {
     LampShape->setToolTip(QStringLiteral("Cliquer ici pour annuler le signe d'erreur"));
     LampShape->hide();
     regelknapp = button("regelknapp", this, QStringLiteral("&Aide"));
-    BitBtn3 = button("BitBtn3", this, QStringLiteral("&Aide 2"));
+    BitBtn3 = button("BitBtn3", this, QStringLiteral("Aide &2"));
     regelknapp->hide();
     BitBtn3->hide();
     // The pupil's keys belong to the answer field: these buttons are clicked, never focused, so
@@ -197,7 +202,7 @@ void ExerciseWindow::FormCreate() {
     DiagPanel1->hide();
 
     InstruktionsLabel->setText(toQString(s.InstructionText));
-    InstruktionsLabel->adjustSize();
+    fitInstruction();
     InstruktionsLabel->setVisible(mode() != Mode::Worksheet);
     layoutItemArea();
 
@@ -219,11 +224,36 @@ void ExerciseWindow::FormCreate() {
     regelknapp->move(lampknapp->x() + lampknapp->width() + U() / 2, lampknapp->y());
     BitBtn3->setGeometry(regelknapp->geometry());
     regelknapp->setText(QStringLiteral("&Aide"));
-    BitBtn3->setText(QStringLiteral("&Aide 2"));
+    BitBtn3->setText(QStringLiteral("Aide &2"));
 
     if (mode() == Mode::Worksheet) enterWorksheetMode();
     NyPost();
     setEndPanelCaptions();
+}
+
+void ExerciseWindow::fitInstruction() {
+    // The instruction stands left of the squares (or the diagnosis counters): a long one is
+    // drawn smaller, down to two thirds of its size, and what still does not fit wraps onto a
+    // second line.
+    const int u = U();
+    const int right = (isDiagnosisMode(mode()) ? DiagPanel1->x() : Aster1->x()) - u;
+    const int width = std::max(right - InstruktionsLabel->x(), 4 * u);
+    QFont font = InstruktionsLabel->font();
+    const int start = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const int floor = std::max(start * 2 / 3, 10);
+    InstruktionsLabel->setWordWrap(false);
+    for (int size = start;; --size) {
+        font.setPixelSize(size);
+        if (size <= floor ||
+            QFontMetrics(font).horizontalAdvance(InstruktionsLabel->text()) <= width)
+            break;
+    }
+    InstruktionsLabel->setFont(font);
+    InstruktionsLabel->adjustSize();
+    if (InstruktionsLabel->width() > width) {
+        InstruktionsLabel->setWordWrap(true);
+        InstruktionsLabel->resize(width, InstruktionsLabel->heightForWidth(width));
+    }
 }
 
 void ExerciseWindow::enterWorksheetMode() {
@@ -261,12 +291,12 @@ void ExerciseWindow::setEndPanelCaptions() {
     if (swedishEndPanel()) {
         Button1->setText(QStringLiteral("&Rätta felen"));
         Button2->setText(QStringLiteral("&Fortsätta"));
-        Button3->setText(QStringLiteral("&Avbryt"));
+        Button3->setText(QStringLiteral("A&vbryt"));
         BitBtn1->setText(QStringLiteral("&Inställningar"));
     } else {
         Button1->setText(QStringLiteral("Corrigez les &faultes"));
         Button2->setText(QStringLiteral("&Continuer"));
-        Button3->setText(QStringLiteral("&Annuler"));
+        Button3->setText(QStringLiteral("A&nnuler"));
         BitBtn1->setText(QStringLiteral("&Mises en scène"));
     }
 }
@@ -459,10 +489,36 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (SkrivutHelaPanelen && SkrivutHelaPanelen->arrowKey(e->key())) return;
+    // Esc on the end or pause panel is the panel's cancel button, in every kind.
+    if (e->key() == Qt::Key_Escape && Panel1->isVisible() && mode() != Mode::Worksheet) {
+        Button3Click();
+        return;
+    }
+    // While an item waits for an answer, its keys (Enter and Esc among them) belong to the
+    // answer field wherever the focus is.
+    if (QWidget* field = waitingAnswerField(); field && !forwardingKey_) {
+        field->setFocus();
+        forwardingKey_ = true;
+        QCoreApplication::sendEvent(field, e);
+        forwardingKey_ = false;
+        e->accept();
+        return;
+    }
     if (windowKey(e)) return;
     // Every other key that reaches the window itself is swallowed (no default button, and Esc
     // is the answer field's, not the dialog's).
     e->accept();
+}
+
+QWidget* ExerciseWindow::waitingAnswerField() {
+    if (runState_ != RunState::Answering || Panel1->isVisible()) return nullptr;
+    QWidget* field = answerField();
+    return field && field->isVisible() && field->isEnabled() ? field : nullptr;
+}
+
+void ExerciseWindow::mousePressEvent(QMouseEvent* e) {
+    if (QWidget* field = waitingAnswerField()) field->setFocus();
+    Window::mousePressEvent(e);
 }
 
 void ExerciseWindow::pause() {

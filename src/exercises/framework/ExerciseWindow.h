@@ -57,6 +57,8 @@ protected:
     void pause();
     void Avslutning();
     void RitaLovord(const QString& a, const QString& b, const QString& c);
+    // Takes the reward picture panel away (a new run or a correction run begins).
+    void hideRewardPicture();
     void rensa();
     // Colours the lamp for what is typed so far.
     void updateLamp(const AnsiText& typed, const AnsiText& expected);
@@ -89,6 +91,10 @@ protected:
     virtual bool swedishEndPanel();
     // Called by Avslutning before the praise test.
     virtual void beforePraise() {}
+    // Whether the end of a run shows a reward picture (the picture panel is shown either way).
+    virtual bool showsRewardPicture() { return true; }
+    // Called at the end of Avslutning, once the end panel is shown and focused.
+    virtual void runEnded() {}
     // Extra steps when the pupil pauses.
     virtual void onPause() {}
     // Rules window number for the current program (0: none).
@@ -105,8 +111,12 @@ protected:
     virtual void addWorksheetItem(WorksheetWindow& worksheet, int n);
     // Keys that reach the window itself (Space during a timer is handled before).
     virtual bool windowKey(QKeyEvent*) { return false; }
+    // The field the pupil types the answer into, for kinds that have one. While an item waits
+    // for an answer it keeps the keyboard focus: keys that reach the window go to it.
+    virtual QWidget* answerField() { return nullptr; }
 
     void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
 
@@ -128,6 +138,8 @@ protected:
     // The end panel stays open when a new item is shown (the word-tile exercise opens it while the
     // run goes on).
     bool keepEndPanelOnNewItem_ = false;
+    bool instructionHiddenByPicture_ = false;
+    bool forwardingKey_ = false; // a key is being handed to the answer field
     int W = 0, H = 0;
 
     // ---- controls ----
@@ -163,7 +175,10 @@ protected:
     WorksheetPanel* SkrivutHelaPanelen = nullptr; // worksheet mode only
 
 private:
+    // The answer field while it waits for an answer (visible, enabled, no panel over the run).
+    QWidget* waitingAnswerField();
     void createCommonControls();
+    void fitInstruction();
     void enterWorksheetMode();
     void setEndPanelCaptions();
     void showRewardPicture();

@@ -123,7 +123,7 @@ void TSKRIV::presentItem() {
         Label6->show();
     }
     if (showsRulesButton(p) && m != Mode::Worksheet) {
-        regelknapp->setText(between(p, 56430, 56450) ? QStringLiteral("&Regler")
+        regelknapp->setText(between(p, 56430, 56450) ? QStringLiteral("R&egler")
                                                      : QString::fromUtf8("Règles"));
         regelknapp->show();
     }

@@ -22,6 +22,7 @@ protected:
     void NollaLabeller() override;
     void presentItem() override;
     void setAnswerEnabled(bool enabled, bool focus) override;
+    QWidget* answerField() override { return Edit1; }
 
 private:
     AutoLabel* FrageLabel1 = nullptr;

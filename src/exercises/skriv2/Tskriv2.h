@@ -29,6 +29,7 @@ protected:
     void NollaLabeller() override;
     void presentItem() override;
     void setAnswerEnabled(bool enabled, bool focus) override;
+    QWidget* answerField() override { return AnswerIndex == 2 ? Edit2 : Edit1; }
     bool offersLamp() override { return false; }
     bool swedishEndPanel() override { return false; }
     void onPause() override;

@@ -66,11 +66,6 @@ TSkrivinf::TSkrivinf(AppContext& context, QWidget* parent) : ExerciseWindow(cont
     Label17 = helpLabel(QStringLiteral("Label17"));
     ruleLines_.push_back(Label17);
     for (int n = 18; n <= 21; ++n) ruleLines_.push_back(helpLabel(QStringLiteral("Label%1").arg(n)));
-    WorksheetLine1 = helpLabel(QStringLiteral("WorksheetLine1"));
-    WorksheetLine1->setTextColor(colors::blue);
-    WorksheetLine2 = helpLabel(QStringLiteral("WorksheetLine2"));
-    WorksheetLine2->setTextColor(colors::navy);
-    for (AutoLabel* l : {WorksheetLine1, WorksheetLine2}) l->setFont(pointFont(14, true));
 
     bitbtn2 = new QPushButton(QStringLiteral("&Aide"), this);
     bitbtn2->setObjectName(QStringLiteral("bitbtn2"));
@@ -136,8 +131,6 @@ void TSkrivinf::NollaLabeller() {
     }
     Label16->hide();
     Label17->hide();
-    WorksheetLine1->hide();
-    WorksheetLine2->hide();
     bitbtn2->hide();
 }
 
@@ -206,7 +199,7 @@ void TSkrivinf::presentItem() {
         HelpShown = 1;
     }
     if (mode() == Mode::Practice && hasRules(p)) {
-        regelknapp->setText(p == 56420 || p == 56440 || p == 56450 ? QStringLiteral("&Regler")
+        regelknapp->setText(p == 56420 || p == 56440 || p == 56450 ? QStringLiteral("R&egler")
                                                                      : QString::fromUtf8("&Règles"));
         regelknapp->setEnabled(true);
         regelknapp->show();
@@ -235,14 +228,9 @@ void TSkrivinf::presentItem() {
     AnsiText g1 = s.SplitLines[1], g2 = s.SplitLines[2];
     const int gapTop = instrBottom + 4 * pieceHeight_;
     if (mode() == Mode::Worksheet) {
-        WorksheetLine1->setText(toQString(g1));
-        WorksheetLine1->move(left, 225);
-        WorksheetLine1->show();
-        if (!g2.empty()) {
-            WorksheetLine2->setText(toQString(g2));
-            WorksheetLine2->move(left, 260);
-            WorksheetLine2->show();
-        }
+        // The gap sentence stands where the pupil would fill it in, its gap words emphasised.
+        layoutLine(g1, gapTop, true, sourceIndex, gapIndex);
+        if (!g2.empty()) layoutLine(g2, gapTop + pieceHeight_ * 3 / 2, true, sourceIndex, gapIndex);
         return;
     }
     const int lineEnd = layoutLine(g1, gapTop, false, gapPieceIndex, gapIndex);
@@ -257,6 +245,8 @@ void TSkrivinf::presentItem() {
 }
 
 AnswerEdit* TSkrivinf::activeEdit() { return OnFirstGap ? gaps_[0].edit : gaps_[1].edit; }
+
+QWidget* TSkrivinf::answerField() { return GapCount == 0 ? nullptr : activeEdit(); }
 
 void TSkrivinf::setAnswerEnabled(bool enabled, bool focus) {
     if (mode() == Mode::Worksheet) return;

@@ -29,6 +29,7 @@ protected:
     void NollaLabeller() override;
     void presentItem() override;
     void setAnswerEnabled(bool enabled, bool focus) override;
+    QWidget* answerField() override;
     bool swedishEndPanel() override;
     bool offersLamp() override;
     int lastAnswerInterval() override { return lastInterval_; }
@@ -53,8 +54,6 @@ private:
     std::vector<AutoLabel*> ruleLines_; // Label17 ... Label21 (help text 2 doubles as rule line 1)
     AutoLabel* Label16 = nullptr;
     AutoLabel* Label17 = nullptr;
-    AutoLabel* WorksheetLine1 = nullptr;
-    AutoLabel* WorksheetLine2 = nullptr;
     QPushButton* bitbtn2 = nullptr;
 
     std::uint8_t GapCount = 0;
