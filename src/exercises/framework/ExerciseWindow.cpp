@@ -264,7 +264,7 @@ void ExerciseWindow::setEndPanelCaptions() {
         Button3->setText(QStringLiteral("&Avbryt"));
         BitBtn1->setText(QStringLiteral("&Inställningar"));
     } else {
-        Button1->setText(QStringLiteral("Corrigez les &faultes"));
+        Button1->setText(QStringLiteral("Corrigez les &fautes"));
         Button2->setText(QStringLiteral("&Continuer"));
         Button3->setText(QStringLiteral("&Annuler"));
         BitBtn1->setText(QStringLiteral("&Mises en scène"));
