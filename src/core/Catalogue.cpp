@@ -230,7 +230,7 @@ std::vector<MenuDef> build() {
                      {ex(1, "Présent et passé composé", "FRA63321.DAT", K::TSKRIV),
                       ex(2, "Imparfait, plus-que-parfait et futur", "FRA63322.DAT", K::TSKRIV),
                       ex(3, "Impératif", "FRA63323.DAT", K::TSKRIV), back(4)}));
-    c.push_back(menu("TF55222", "Konjunktiv av parler, finir och vendre", "TF5522", {400, 24},
+    c.push_back(menu("TF55222", "Konjunktiv av parler, finir och vendre", "TF5522", {430, 23},
                      {ex(1, "Présent", "FRA63331.DAT", K::TSkrivinf),
                       ex(2, "Passé composé", "FRA63332.DAT", K::TSkrivinf), back(4)}));
     c.push_back(menu("TF553", "Passivum", "TF55", {280, 30},
@@ -259,7 +259,7 @@ std::vector<MenuDef> build() {
          ex(6, "Passé composé eller futur proche", "FRA56960.DAT", K::TSkrivinf),
          ex(7, "Presens av être, avoir, aller, faire", "FRA56970.DAT", K::TSkrivinf), back(8)}));
     c.push_back(
-        menu("TF5580", "Ändra tempus", "TF558", {350, 28},
+        menu("TF5580", "Ändra tempus", "TF558", {400, 28},
              {ex(1, "Ändra passé simple till passé composé 1", "FRA56911.DAT", K::TSkrivinf),
               ex(3, "Ändra passé simple till passé composé 2", "FRA56912.DAT", K::TSkrivinf),
               ex(7, "Ändra passé simple till passé composé 3", "FRA56913.DAT", K::TSkrivinf),
