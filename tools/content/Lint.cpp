@@ -2,8 +2,11 @@
 //
 // Checks a content tree against the exercise catalogue: every data file a menu entry or a
 // diagnosis task names is there and has items, and each item has what its exercise window reads
-// (fields, "<" ">" marks, gaps, word tiles). One line per finding, "FILE:LINE: fel|varning: ...",
-// where line 0 stands for the whole file, then a summary. Exit status 1 when there are errors.
+// (fields, "<" ">" marks, gaps, word tiles), and warns about typed answers that a pupil cannot
+// give or that judge a wrong answer right (alternatives of two answer boxes, œ and æ without the
+// oe and ae spelling, a final "?" or "!" without its spaced or unspaced twin). One line per
+// finding, "FILE:LINE: fel|varning: ...", where line 0 stands for the whole file, then a summary.
+// Exit status 1 when there are errors.
 
 #include "Catalogue.h"
 #include "Commands.h"
