@@ -202,7 +202,7 @@ std::vector<MenuDef> build() {
     c.push_back(menu("TF55201", "Andra verb", "TF5520", {370, 30},
                      {ex(1, "Présent et passé composé", "FRA63121.DAT", K::TSKRIV),
                       ex(2, "Imparfait, plus-que-parfait et futur", "FRA63122.DAT", K::TSKRIV),
-                      ex(3, "Imperatif", "FRA63123.DAT", K::TSKRIV), back(4)}));
+                      ex(3, "Impératif", "FRA63123.DAT", K::TSKRIV), back(4)}));
     c.push_back(menu("TF5521", "Andra konjugationen", "TF552", {320, 26},
                      {sub(1, "Finir", "TF55210"), sub(2, "Andra verb", "TF55211"), back(7)}));
     c.push_back(menu("TF55210", "Finir", "TF5521", {280, 30},
@@ -215,7 +215,7 @@ std::vector<MenuDef> build() {
     c.push_back(menu("TF55211", "Andra verb", "TF5521", {370, 30},
                      {ex(1, "Présent et passé composé", "FRA63221.DAT", K::TSKRIV),
                       ex(2, "Imparfait, plus-que-parfait et futur", "FRA63222.DAT", K::TSKRIV),
-                      ex(3, "Imperatif", "FRA63223.DAT", K::TSKRIV), back(4)}));
+                      ex(3, "Impératif", "FRA63223.DAT", K::TSKRIV), back(4)}));
     c.push_back(menu("TF5522", "Tredje konjugationen", "TF552", {400, 28},
                      {sub(1, "Vendre", "TF55220"), sub(2, "Andra verb", "TF55221"),
                       sub(3, "Konjunktiv av parler, finir och vendre", "TF55222"), back(4)}));
@@ -228,9 +228,9 @@ std::vector<MenuDef> build() {
                       ex(6, "Futur", "FRA63316.DAT", K::TSKRIV), back(7)}));
     c.push_back(menu("TF55221", "Andra verb", "TF5522", {370, 30},
                      {ex(1, "Présent et passé composé", "FRA63321.DAT", K::TSKRIV),
-                      ex(2, "Imparfait, plus-que-parfait et futur", "FRA63312.DAT", K::TSKRIV),
-                      ex(3, "Imperatif", "FRA63323.DAT", K::TSKRIV), back(4)}));
-    c.push_back(menu("TF55222", "Konjunktiv av parler, finir et futur", "TF5522", {400, 24},
+                      ex(2, "Imparfait, plus-que-parfait et futur", "FRA63322.DAT", K::TSKRIV),
+                      ex(3, "Impératif", "FRA63323.DAT", K::TSKRIV), back(4)}));
+    c.push_back(menu("TF55222", "Konjunktiv av parler, finir och vendre", "TF5522", {430, 23},
                      {ex(1, "Présent", "FRA63331.DAT", K::TSkrivinf),
                       ex(2, "Passé composé", "FRA63332.DAT", K::TSkrivinf), back(4)}));
     c.push_back(menu("TF553", "Passivum", "TF55", {280, 30},
@@ -241,14 +241,14 @@ std::vector<MenuDef> build() {
                       ex(5, "Dela upp verbet 2", "FRA56450.DAT", K::TSkrivinf),
                       ex(6, "Översättningsövning", "FRA56460.DAT", K::TSKRIV), back(8)}));
     c.push_back(
-        menu("TF554", "Oregelbunda verb", "TF55", {390, 28},
+        menu("TF554", "Oregelbundna verb", "TF55", {390, 28},
              {ex(1, "Tema", "FRA56510.DAT", K::TFormer),
               ex(2, "Présent och passé composé", "FRA56520.DAT", K::TSKRIV),
               ex(3, "Passé composé av aller, faire, être och avoir", "FRA56114.DAT", K::TSkrivinf),
               back(7)}));
     c.push_back(menu("TF557", "Frågor", "TF55", {280, 30},
                      {ex(1, "Omvänd ordföljd", "FRA56810.DAT", K::TSKRIV),
-                      ex(2, "Est-ce-que", "FRA56820.DAT", K::TSKRIV),
+                      ex(2, "Est-ce que", "FRA56820.DAT", K::TSKRIV),
                       ex(3, "Dubbel frågekonstruktion", "FRA56830.DAT", K::TSKRIV), back(7)}));
     c.push_back(menu(
         "TF558", "Blandade övningar", "TF55", {320, 26},
@@ -259,10 +259,11 @@ std::vector<MenuDef> build() {
          ex(6, "Passé composé eller futur proche", "FRA56960.DAT", K::TSkrivinf),
          ex(7, "Presens av être, avoir, aller, faire", "FRA56970.DAT", K::TSkrivinf), back(8)}));
     c.push_back(
-        menu("TF5580", "Ändra tempus", "TF558", {290, 28},
-             {ex(1, "Ändra passé till compose 1", "FRA56911.DAT", K::TSkrivinf),
-              ex(3, "Ändra passé till compose 2", "FRA56912.DAT", K::TSkrivinf),
-              ex(7, "Ändra passé till compose 3", "FRA56913.DAT", K::TSkrivinf), back(11)}));
+        menu("TF5580", "Ändra tempus", "TF558", {400, 28},
+             {ex(1, "Ändra passé simple till passé composé 1", "FRA56911.DAT", K::TSkrivinf),
+              ex(3, "Ändra passé simple till passé composé 2", "FRA56912.DAT", K::TSkrivinf),
+              ex(7, "Ändra passé simple till passé composé 3", "FRA56913.DAT", K::TSkrivinf),
+              back(11)}));
     // ---- Satsdelar
     c.push_back(menu("TF57", "Satsdelar", "TF5", {280, 28},
                      {ex(1, "Predikat och subjekt", "FRA58100.DAT", K::TSats),

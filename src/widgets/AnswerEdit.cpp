@@ -44,11 +44,20 @@ void AnswerEdit::contextMenuEvent(QContextMenuEvent* e) {
     QAction* small = menu.addAction(smallCaption_);
     capital->setObjectName(QStringLiteral("Klistrain1"));
     small->setObjectName(QStringLiteral("Klistrain2"));
+    // French words such as "sœur" and "œil" cannot be typed on a Swedish keyboard either.
+    QAction* smallOe = menu.addAction(QStringLiteral("Klistra in œ"));
+    QAction* capitalOe = menu.addAction(QStringLiteral("Klistra in Œ"));
+    smallOe->setObjectName(QStringLiteral("Klistrain3"));
+    capitalOe->setObjectName(QStringLiteral("Klistrain4"));
     QAction* chosen = menu.exec(e->globalPos());
     if (chosen == capital)
         pasteSpecial(QStringLiteral("Ç"));
     else if (chosen == small)
         pasteSpecial(QStringLiteral("ç"));
+    else if (chosen == smallOe)
+        pasteSpecial(QStringLiteral("œ"));
+    else if (chosen == capitalOe)
+        pasteSpecial(QStringLiteral("Œ"));
 }
 
 } // namespace orvela

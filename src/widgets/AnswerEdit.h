@@ -1,7 +1,7 @@
 #pragma once
 // A text field of the program's windows (answer fields, name and password fields): Enter and Esc
-// are reported instead of acted on, the pop-up menu pastes "Ç" or "ç", and in answer fields
-// Alt+S or Ctrl+S pastes "ß" (through the clipboard, at the caret).
+// are reported instead of acted on, the pop-up menu pastes "Ç", "ç", "œ" or "Œ", and in answer
+// fields Alt+S or Ctrl+S pastes "ß" (through the clipboard, at the caret).
 
 #include <QLineEdit>
 #include <QString>

@@ -75,8 +75,8 @@ TEST_F(LintTree, ACompleteTreeOfTheSelectedKindsPassesWhateverTheLetterCaseOfIts
     tree->write("DATA/fra51400.dat", goodFile(WindowKind::TFLERBAR));
     auto [status, out] = lint("TSKRIV,TSkrivinf,TFLERBAR");
     EXPECT_EQ(status, 0) << out;
-    // 95 files of the menus (one shared by two entries) and 32 of the diagnosis.
-    EXPECT_TRUE(has(out, "Kontrollerade 127 filer: 0 fel, 0 varningar.")) << out;
+    // 96 files of the menus and 32 of the diagnosis.
+    EXPECT_TRUE(has(out, "Kontrollerade 128 filer: 0 fel, 0 varningar.")) << out;
 }
 
 TEST_F(LintTree, MissingFilesOfMenusAndDiagnosisAreErrors) {
@@ -276,4 +276,67 @@ TEST_F(LintTree, BadCommandLinesAndAMissingDataDirectory) {
     auto [status, out] = lint("");
     EXPECT_EQ(status, 1);
     EXPECT_TRUE(has(out, "hittar inte katalogen")) << out;
+}
+
+// The answers a pupil types: each warning found in a faulty file, and none in the mended one.
+TEST_F(LintTree, TypedAnswersThatJudgeAPupilWronglyAreWarnings) {
+    using K = WindowKind;
+    struct Case {
+        K kind;
+        const char* file;
+        std::string faulty;
+        std::string mended;
+        const char* finding;
+    };
+    const Case cases[] = {
+        // Two answer boxes share their alternatives.
+        {K::Tskriv2, "FRA52110.DAT",
+         "Il est ... (grand) que moi et ... (grand) de tous.#plus grand#le plus grand#större än "
+         "– störst#&le plus grand",
+         "Il est ... (grand) que moi et ... (grand) que toi.#plus grand#plus grand#större än – "
+         "större än#&bien plus grand",
+         "varning: alternativet \"le plus grand\" gäller båda rutorna men är eller innehåller "
+         "svaret i ruta 1 (\"plus grand\")"},
+        {K::Tskriv2, "FRDI08.DAT",
+         "Elle est ... (bon) que lui, et ... (bon).#meilleure#la meilleure#x#&meilleure",
+         "Elle est ... (bon) que lui, et ... (bon).#meilleure#la meilleure#x",
+         "varning: alternativet \"meilleure\" gäller båda rutorna men är eller innehåller svaret "
+         "i ruta 1 (\"meilleure\")"},
+        {K::Tskriv2, "FRA52110.DAT",
+         "Il est ... (cher) que l'autre, et c'est ... (mauvais) du quartier.#plus cher#le plus "
+         "mauvais#x#&le pire",
+         "Il est ... (mauvais) que l'autre, et ... (mauvais) que celui d'hier.#plus mauvais#plus "
+         "mauvais#x#&pire",
+         "varning: alternativet \"le pire\" gäller båda rutorna men har inget ord gemensamt med "
+         "svaret i ruta 1 (\"plus cher\")"},
+        // Œ and æ cannot be typed without the pop-up menu.
+        {K::TSKRIV, "FRDI01.DAT", "en syster#une sœur", "en syster#une sœur#&une soeur",
+         "varning: \"une sœur\" har œ eller æ, men stavningen \"une soeur\" godtas inte"},
+        {K::TSkrivinf, "FRA51110.DAT", "Min <syster> är här.#Ma <sœur> est là.",
+         "Min <syster> är här.#Ma <sœur> est là.#&soeur",
+         "varning: \"sœur\" har œ eller æ, men stavningen \"soeur\" godtas inte"},
+        {K::TSKRIV, "FRA56600.DAT", "ett ex#un ex#&un curriculum vitæ",
+         "ett ex#un ex#&un curriculum vitæ#&un curriculum vitae",
+         "varning: \"un curriculum vitæ\" har œ eller æ, men stavningen \"un curriculum vitae\""},
+        // A final "?" or "!" with and without the space before it.
+        {K::TSKRIV, "FRA56810.DAT", "Hur mår du?#Comment vas-tu?",
+         "Hur mår du?#Comment vas-tu ?#&Comment vas-tu?",
+         "varning: \"Comment vas-tu?\" slutar på \"?\", men \"Comment vas-tu ?\" godtas inte"},
+        {K::TSKRIV, "FRDI16.DAT", "Titta!#Regarde !", "Titta!#Regarde !#&Regarde!",
+         "varning: \"Regarde !\" slutar på \"!\", men \"Regarde!\" godtas inte"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.finding);
+        tree = std::make_unique<TempContent>();
+        fill(c.kind);
+        tree->write("DATA/" + std::string(c.file), {"$Övning", c.faulty});
+        auto [status, out] = lint(windowKindName(c.kind));
+        EXPECT_EQ(status, 0) << "warnings only\n" << out;
+        EXPECT_TRUE(has(out, at(c.file, 2) + c.finding)) << out;
+        EXPECT_EQ(countOf(out, ": varning: "), 1) << out;
+        tree->write("DATA/" + std::string(c.file), {"$Övning", c.mended});
+        auto [mendedStatus, mended] = lint(windowKindName(c.kind));
+        EXPECT_EQ(mendedStatus, 0) << mended;
+        EXPECT_TRUE(has(mended, " 0 fel, 0 varningar.")) << mended;
+    }
 }

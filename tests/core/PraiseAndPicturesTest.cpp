@@ -120,8 +120,8 @@ TEST(Pictures, CaptionsHaveAStartAndARewardVariant) {
     ShellFixture f;
     EXPECT_EQ(f.shell.GeBildText(2).toUtf8(), "Un vrai Français");
     f.s.StartCaptionWanted = true;
-    EXPECT_EQ(f.shell.GeBildText(2).toUtf8(), "La Baie des Anges, Cannes");
-    EXPECT_EQ(f.shell.GeBildText(31).toUtf8(), "La Baie des Anges, Cannes")
+    EXPECT_EQ(f.shell.GeBildText(2).toUtf8(), "La baie des Anges, Nice");
+    EXPECT_EQ(f.shell.GeBildText(31).toUtf8(), "La baie des Anges, Nice")
         << "unknown keeps the last";
 }
 

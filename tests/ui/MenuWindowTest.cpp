@@ -148,8 +148,9 @@ TEST_F(MenuFixture, AMissingDataFileShowsTheMessageAndTheMenuStays) {
     }
 }
 
-TEST_F(MenuFixture, FromGrammarDownToTheSharedVendreFile) {
+TEST_F(MenuFixture, FromGrammarDownToTheImparfaitOfOtherReVerbs) {
     f.content.write("DATA/FRA63312.DAT", {"$Vendre", "jag har sålt#j'ai vendu"});
+    f.content.write("DATA/FRA63322.DAT", {"$Verb på -re", "jag väntade#j'attendais"});
     startShell();
     std::string next = "TF5";
     for (const char* caption : {"Verb", "Regelbundna verb", "3:e konjugationen", "Andra verb",
@@ -166,7 +167,7 @@ TEST_F(MenuFixture, FromGrammarDownToTheSharedVendreFile) {
         next = opener.opened[0].menu;
     }
     EXPECT_EQ(opener.opened[0].kind, WindowKind::TSKRIV);
-    EXPECT_EQ(f.s.CurrentDataFile.bytes(), "FRA63312.DAT");
+    EXPECT_EQ(f.s.CurrentDataFile.bytes(), "FRA63322.DAT");
     f.s.CurrentDataFile = AnsiText();
     ASSERT_EQ(click("TF55220", 2).size(), 1u) << "the \"Passé composé \" entry of \"Vendre\"";
     EXPECT_EQ(f.s.CurrentDataFile.bytes(), "FRA63312.DAT");

@@ -2,8 +2,11 @@
 //
 // Checks a content tree against the exercise catalogue: every data file a menu entry or a
 // diagnosis task names is there and has items, and each item has what its exercise window reads
-// (fields, "<" ">" marks, gaps, word tiles). One line per finding, "FILE:LINE: fel|varning: ...",
-// where line 0 stands for the whole file, then a summary. Exit status 1 when there are errors.
+// (fields, "<" ">" marks, gaps, word tiles), and warns about typed answers that a pupil cannot
+// give or that judge a wrong answer right (alternatives of two answer boxes, œ and æ without the
+// oe and ae spelling, a final "?" or "!" without its spaced or unspaced twin). One line per
+// finding, "FILE:LINE: fel|varning: ...", where line 0 stands for the whole file, then a summary.
+// Exit status 1 when there are errors.
 
 #include "Catalogue.h"
 #include "Commands.h"
@@ -12,9 +15,11 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvela::tool {
@@ -140,6 +145,7 @@ private:
     void checkTranslation(const std::string& file, int lineNo);
     void checkFillIn(const std::string& file, int lineNo, int program);
     void checkWordTiles(const std::string& file, int lineNo, int program, const AnsiText& line);
+    void checkTypedAnswers(const std::string& file, int lineNo, WindowKind kind, int program);
 };
 
 void Linter::checkFileTable(const std::vector<Target>& targets) {
@@ -257,6 +263,7 @@ void Linter::checkItem(const std::string& file, int lineNo, WindowKind kind, int
     case WindowKind::TFLERBAR: checkWordTiles(file, lineNo, program, line); break;
     default: break;
     }
+    checkTypedAnswers(file, lineNo, kind, program);
 }
 
 void Linter::checkTranslation(const std::string& file, int lineNo) {
@@ -382,6 +389,152 @@ void Linter::checkWordTiles(const std::string& file, int lineNo, int program,
         why = "passar ingen bricka";
     add(file, lineNo, true,
         "luckordet " + quoted(word) + " " + why + "; uppgiften kan aldrig besvaras rätt");
+}
+
+// ---- Answers the pupil types: what the answer check accepts
+
+// The alternatives as the answer check takes them: from the last non-empty field of 3..10
+// backwards, as many as the item has "&" fields.
+std::vector<AnsiText> acceptedAlternatives(const SharedState& s) {
+    int last = 2;
+    for (int k = 10; k >= 3; --k)
+        if (!s.ItemFields[static_cast<std::size_t>(k)].empty()) {
+            last = k;
+            break;
+        }
+    std::vector<AnsiText> out;
+    for (int r = 2; r <= s.AltFieldCount + 1; ++r) {
+        const int k = last - r + 2;
+        if (k < 1) break;
+        out.push_back(Shell::MellanslagBort(s.ItemFields[static_cast<std::size_t>(k)]));
+    }
+    return out;
+}
+
+// The text with œ, Œ, æ and Æ written as two letters, as a pupil types them without the pop-up
+// menu; nullopt when the text has none of them.
+std::optional<AnsiText> withoutLigatures(const AnsiText& text) {
+    std::string out;
+    bool found = false;
+    for (unsigned char c : text.bytes()) {
+        const char* two = c == 0x9C   ? "oe"
+                          : c == 0x8C ? "Oe"
+                          : c == 0xE6 ? "ae"
+                          : c == 0xC6 ? "Ae"
+                                      : nullptr;
+        found = found || two != nullptr;
+        if (two)
+            out += two;
+        else
+            out += static_cast<char>(c);
+    }
+    if (!found) return std::nullopt;
+    return AnsiText(out);
+}
+
+// "Où est-il ?" for "Où est-il?" and the other way round; nullopt when the text does not end in
+// "?" or "!".
+std::optional<AnsiText> otherSpacing(const AnsiText& text) {
+    std::string b = Shell::MellanslagBort(text).bytes();
+    if (b.size() < 2 || (b.back() != '?' && b.back() != '!')) return std::nullopt;
+    const char mark = b.back();
+    b.pop_back();
+    if (b.back() == ' ') {
+        while (!b.empty() && b.back() == ' ')
+            b.pop_back();
+        return AnsiText(b + mark);
+    }
+    return AnsiText(b + ' ' + mark);
+}
+
+// Whether `part` stands in `whole` as whole words, letter case aside.
+bool containsWords(const AnsiText& whole, const AnsiText& part) {
+    const std::string w = " " + toUpper(Shell::MellanslagBort(whole)).bytes() + " ";
+    const std::string p = " " + toUpper(Shell::MellanslagBort(part)).bytes() + " ";
+    return p.size() > 2 && w.find(p) != std::string::npos;
+}
+
+// Whether the two texts have a word in common, letter case aside.
+bool sharesAWord(const AnsiText& a, const AnsiText& b) {
+    std::set<std::string> words;
+    std::stringstream in(toUpper(a).bytes());
+    for (std::string w; in >> w;)
+        words.insert(w);
+    std::stringstream other(toUpper(b).bytes());
+    for (std::string w; other >> w;)
+        if (words.count(w)) return true;
+    return false;
+}
+
+void Linter::checkTypedAnswers(const std::string& file, int lineNo, WindowKind kind, int program) {
+    const SharedState& s = shell_.state();
+    // The answers the window asks for, each with the comparison mode it is judged in.
+    struct Asked {
+        AnsiText answer;
+        std::string where; // UTF-8, for messages
+        int mode;
+    };
+    std::vector<Asked> asked;
+    switch (kind) {
+    case WindowKind::TSKRIV: asked.push_back({s.ItemFields[2], "svaret", 3}); break;
+    case WindowKind::Tskriv2:
+        asked.push_back({s.ItemFields[2], "svaret i ruta 1", 1});
+        asked.push_back({s.ItemFields[3], "svaret i ruta 2", 1});
+        break;
+    case WindowKind::TSkrivinf: {
+        const bool oneSentence = oneSentenceFormat(program) || blank(s.ItemFields[2]);
+        if (!markProblem(oneSentence ? s.ItemFields[1] : s.ItemFields[2]).empty()) return;
+        for (const AnsiText& g : markedWords(oneSentence ? s.ItemFields[1] : s.ItemFields[2]))
+            asked.push_back({g, "luckordet", 1});
+        break;
+    }
+    default: return;
+    }
+    for (const Asked& a : asked)
+        if (blank(a.answer)) return;
+    const std::vector<AnsiText> alternatives = acceptedAlternatives(s);
+
+    // Two answer boxes share the alternatives. Where the boxes ask for different answers, an
+    // alternative that is, or holds, the answer of one box, or has no word in common with it,
+    // is accepted in a box where it is wrong.
+    if (kind == WindowKind::Tskriv2 && toUpper(Shell::MellanslagBort(asked[0].answer)) !=
+                                           toUpper(Shell::MellanslagBort(asked[1].answer))) {
+        for (const AnsiText& alt : alternatives)
+            for (std::size_t box = 0; box < 2; ++box) {
+                const bool holds = containsWords(alt, asked[box].answer);
+                if (!holds && sharesAWord(alt, asked[box].answer)) continue;
+                add(file, lineNo, false,
+                    "alternativet " + quoted(alt) + " gäller båda rutorna men " +
+                        (holds ? "är eller innehåller" : "har inget ord gemensamt med") +
+                        " svaret i ruta " + std::to_string(box + 1) + " (" +
+                        quoted(asked[box].answer) + "); ett alternativ måste passa i båda rutorna");
+                break;
+            }
+    }
+
+    // Every accepted text, judged against the answer of its box (alternatives count for all).
+    std::vector<std::pair<AnsiText, const Asked*>> accepted;
+    for (const Asked& a : asked)
+        accepted.push_back({Shell::MellanslagBort(a.answer), &a});
+    for (const AnsiText& alt : alternatives)
+        accepted.push_back({alt, &asked.front()});
+    std::set<std::string> reported;
+    for (const auto& [text, box] : accepted) {
+        if (std::optional<AnsiText> plain = withoutLigatures(text);
+            plain && shell_.svarstest(box->answer, *plain, box->mode) != 0 &&
+            reported.insert("L" + plain->bytes()).second)
+            add(file, lineNo, false,
+                quoted(text) + " har œ eller æ, men stavningen " + quoted(*plain) +
+                    " godtas inte; lägg till den som alternativ med &");
+        if (std::optional<AnsiText> twin = otherSpacing(text);
+            twin && shell_.svarstest(box->answer, *twin, box->mode) != 0 &&
+            reported.insert("S" + twin->bytes()).second)
+            add(file, lineNo, false,
+                quoted(text) + " slutar på \"" + std::string(1, text.bytes().back()) + "\", men " +
+                    quoted(*twin) +
+                    " godtas inte; lägg till det som alternativ med &, så att både fransk "
+                    "mellanrumsregel och svar utan mellanrum godtas");
+    }
 }
 
 int Linter::report() const {

@@ -294,7 +294,7 @@ void ExerciseWindow::setEndPanelCaptions() {
         Button3->setText(QStringLiteral("A&vbryt"));
         BitBtn1->setText(QStringLiteral("&Inställningar"));
     } else {
-        Button1->setText(QStringLiteral("Corrigez les &faultes"));
+        Button1->setText(QStringLiteral("Corrigez les &fautes"));
         Button2->setText(QStringLiteral("&Continuer"));
         Button3->setText(QStringLiteral("A&nnuler"));
         BitBtn1->setText(QStringLiteral("&Mises en scène"));
