@@ -4,6 +4,7 @@
 
 #include "TFLERBAR.h"
 #include "TFormer.h"
+#include "TPassAkt.h"
 #include "TSKRIV.h"
 #include "TSkrivinf.h"
 #include "Tskriv2.h"
@@ -31,6 +32,7 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Tdiaprot, [c](const WindowRequest&) { return std::make_unique<Tdiaprot>(*c); });
     opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
+    opener.registerKind(WindowKind::TPassAkt, [c](const WindowRequest&) { return std::make_unique<TPassAkt>(*c); });
     // (new kinds above this line)
 }
 
