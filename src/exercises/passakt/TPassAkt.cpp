@@ -221,9 +221,13 @@ void TPassAkt::placeSentence() {
         shell().LetaPrep(lines[markLine]);
         // Text after a second group (which the window does not mark) stays in the tail.
         const AnsiText tail = s.PrepParts[3] + s.PrepParts[4] + s.PrepParts[5];
-        plainLine(Label4, s.PrepParts[1], left, markTop);
-        plainLine(Label5, s.PrepParts[2], Label4->x() + Label4->width(), markTop);
-        plainLine(Label6, tail, Label5->x() + Label5->width(), markTop);
+        // Edge to edge, by the width of the texts (an empty lead-in takes no room).
+        const QFontMetrics fm(Label4->font());
+        const AnsiText lead = s.PrepParts[1], group = s.PrepParts[2];
+        plainLine(Label4, lead, left, markTop);
+        const int groupLeft = left + fm.horizontalAdvance(toQString(lead));
+        plainLine(Label5, group, groupLeft, markTop);
+        plainLine(Label6, tail, groupLeft + fm.horizontalAdvance(toQString(group)), markTop);
         if (two) plainLine(Label3, lines[markLine == 0 ? 1 : 0], left, markLine == 0 ? firstTop + step : firstTop);
         lastTop = two ? firstTop + step : firstTop;
     }
