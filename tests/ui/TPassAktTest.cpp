@@ -64,17 +64,14 @@ std::vector<std::string> passiveActive() {
 } // namespace
 
 TEST_F(PassAktTest, TilesAreInCharacterCodeOrderAndAPoundSignEndsTheList) {
-    open("FRA58400.DAT", {"$Satsdelar", "Il lit <un livre>.#zebra#Zorro#ärlig#apa#été#Bok"});
-    EXPECT_EQ(shownTiles(), (std::vector<std::string>{"Bok", "Zorro", "apa", "zebra", "ärlig", "été"}));
+    open("FRA56410.DAT", {"$Passivum", "La porte <est fermée>.#zebra#Zorro#ärlig#apa#£Bok#été"});
+    EXPECT_EQ(shownTiles(), (std::vector<std::string>{"Zorro", "apa", "zebra", "ärlig"}));
     EXPECT_TRUE(lit(1)) << "the first tile is lit as if the mouse were on it";
     window->PanelMouseMove(3);
     EXPECT_TRUE(lit(3));
     EXPECT_FALSE(lit(1));
-
-    open("FRA56410.DAT", {"$Passivum", "La porte <est fermée>.#passiv#aktiv#£reflexiv#medium"});
-    EXPECT_EQ(shownTiles(), (std::vector<std::string>{"aktiv", "passiv"}));
-    EXPECT_EQ(text(*window, "Label5"), "est fermée");
     EXPECT_EQ(text(*window, "Label4"), "La porte ");
+    EXPECT_EQ(text(*window, "Label5"), "est fermée");
     EXPECT_EQ(text(*window, "Label6"), ".");
     EXPECT_NEAR(child(*window, "Label5")->x(),
                 child(*window, "Label4")->x() + child(*window, "Label4")->width(), 2)
