@@ -67,8 +67,8 @@ TEST_F(PassAktTest, TilesAreInCharacterCodeOrderAndAPoundSignEndsTheList) {
     open("FRA56410.DAT", {"$Passivum", "La porte <est fermée>.#zebra#Zorro#ärlig#apa#£Bok#été"});
     EXPECT_EQ(shownTiles(), (std::vector<std::string>{"Zorro", "apa", "zebra", "ärlig"}));
     EXPECT_TRUE(lit(1)) << "the first tile is lit as if the mouse were on it";
-    window->PanelMouseMove(3);
-    EXPECT_TRUE(lit(3));
+    QTest::mouseMove(tile(3), QPoint(5, 5));
+    EXPECT_TRUE(lit(3)) << "the tile under the mouse";
     EXPECT_FALSE(lit(1));
     EXPECT_EQ(text(*window, "Label4"), "La porte ");
     EXPECT_EQ(text(*window, "Label5"), "est fermée");
@@ -144,13 +144,13 @@ TEST_F(PassAktTest, NoItemIsAnsweredTwiceWhileTheRightAnswerShows) {
     EXPECT_FALSE(visible(*window, "Label7"));
 
     // The right button opens the escape panel and counts nothing.
-    window->PanelMouseDown(1, Qt::RightButton);
+    QTest::mouseClick(tile(1), Qt::RightButton);
     EXPECT_TRUE(visible(*window, "Panel9"));
     EXPECT_EQ(f.s.QuestionNumber, 2);
     EXPECT_TRUE(child<QPushButton>(*window, "Button1")->isEnabled()) << "one item to correct";
     child<QPushButton>(*window, "Button2")->click();
     EXPECT_EQ(f.s.QuestionNumber, 2) << "the run goes on";
-    window->PanelMouseDown(rightTile(), Qt::LeftButton);
+    QTest::mouseClick(tile(rightTile()), Qt::LeftButton);
     EXPECT_EQ(f.s.RightCount, 1);
     EXPECT_EQ(f.s.QuestionNumber, 3);
 }
