@@ -5,6 +5,7 @@
 #include "TFLERBAR.h"
 #include "TFormer.h"
 #include "TKlockan.h"
+#include "TPassAkt.h"
 #include "TSKRIV.h"
 #include "TSats.h"
 #include "TSkrivinf.h"
@@ -43,6 +44,7 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::TSats, [c](const WindowRequest&) { return std::make_unique<TSats>(*c); });
     opener.registerKind(WindowKind::TDinaOrd, [c](const WindowRequest&) { return std::make_unique<TDinaOrd>(*c); });
     opener.registerKind(WindowKind::TRekord, [c](const WindowRequest&) { return std::make_unique<TRekord>(*c); });
+    opener.registerKind(WindowKind::TPassAkt, [c](const WindowRequest&) { return std::make_unique<TPassAkt>(*c); });
     // (new kinds above this line)
 }
 

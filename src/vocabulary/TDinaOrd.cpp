@@ -150,7 +150,7 @@ void TDinaOrd::createControls() {
         l->setAlignment(Qt::AlignCenter);
 
     Panel1 = makePanel(this, "Panel1", colors::navy, 2);
-    Button1 = makeButton(Panel1, "Button1", QStringLiteral("Corrigez les &faultes"));
+    Button1 = makeButton(Panel1, "Button1", QStringLiteral("Corrigez les &fautes"));
     Button2 = makeButton(Panel1, "Button2", QStringLiteral("&Continuer"));
     Button3 = makeButton(Panel1, "Button3", QStringLiteral("&Scores"));
     Button4 = makeButton(Panel1, "Button4", QStringLiteral("&Annuler"));

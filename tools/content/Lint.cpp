@@ -9,6 +9,7 @@
 // Exit status 1 when there are errors.
 
 #include "Catalogue.h"
+#include "ChoiceTiles.h"
 #include "Commands.h"
 #include "DataFile.h"
 #include "Shell.h"
@@ -146,6 +147,7 @@ private:
     void checkFillIn(const std::string& file, int lineNo, int program);
     void checkWordTiles(const std::string& file, int lineNo, int program, const AnsiText& line);
     void checkTypedAnswers(const std::string& file, int lineNo, WindowKind kind, int program);
+    void checkChoiceTiles(const std::string& file, int lineNo);
 };
 
 void Linter::checkFileTable(const std::vector<Target>& targets) {
@@ -261,6 +263,7 @@ void Linter::checkItem(const std::string& file, int lineNo, WindowKind kind, int
     case WindowKind::TSKRIV: checkTranslation(file, lineNo); break;
     case WindowKind::TSkrivinf: checkFillIn(file, lineNo, program); break;
     case WindowKind::TFLERBAR: checkWordTiles(file, lineNo, program, line); break;
+    case WindowKind::TPassAkt: checkChoiceTiles(file, lineNo); break;
     default: break;
     }
     checkTypedAnswers(file, lineNo, kind, program);
@@ -534,6 +537,44 @@ void Linter::checkTypedAnswers(const std::string& file, int lineNo, WindowKind k
                     quoted(*twin) +
                     " godtas inte; lägg till det som alternativ med &, så att både fransk "
                     "mellanrumsregel och svar utan mellanrum godtas");
+    }
+}
+
+// The classification exercise: a sentence with at most one marked group, the right answer in
+// field 2 and the other candidates after it, 2 to 6 tiles of at most 30 characters.
+void Linter::checkChoiceTiles(const std::string& file, int lineNo) {
+    const SharedState& s = shell_.state();
+    const AnsiText& sentence = s.ItemFields[1];
+    if (blank(sentence)) add(file, lineNo, true, "fält 1 (meningen) saknas");
+    std::string problem = markProblem(sentence);
+    if (!problem.empty()) add(file, lineNo, true, "fält 1: " + problem);
+    const std::vector<AnsiText> groups = markedWords(sentence);
+    if (problem.empty() && groups.size() > 1)
+        add(file, lineNo, true,
+            "fält 1 har " + std::to_string(groups.size()) +
+                " markerade ordgrupper; fönstret visar bara en <...> i grönt");
+    for (const AnsiText& g : groups)
+        if (blank(g)) add(file, lineNo, true, "tom markering <> i fält 1");
+    if (ChoiceTiles::endsList(s.ItemFields[2])) {
+        add(file, lineNo, true,
+            "fält 2 (rätt svar) saknas eller börjar med \"£\"; uppgiften hoppas över");
+        return;
+    }
+    const ChoiceTiles tiles = ChoiceTiles::fromFields(s.ItemFields);
+    if (tiles.size() < 2)
+        add(file, lineNo, true, "bara en ruta att klicka på; det ska vara 2-6 svarsalternativ");
+    if (tiles.unshownCandidates() > 0)
+        add(file, lineNo, true,
+            "fler än 6 svarsalternativ; de efter fält 7 visas inte (avsluta listan med \"£\")");
+    std::set<std::string> captions;
+    for (const ChoiceTiles::Tile& t : tiles.tiles()) {
+        if (t.text.size() > ChoiceTiles::kTileTextLength)
+            add(file, lineNo, true,
+                "svarsalternativet " + quoted(t.text) +
+                    " är längre än 30 tecken och visas avkortat på rutan");
+        if (!captions.insert(t.caption().bytes()).second)
+            add(file, lineNo, true,
+                "två rutor visar " + quoted(t.caption()) + "; rätt svar går inte att skilja ut");
     }
 }
 
