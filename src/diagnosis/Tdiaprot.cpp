@@ -274,7 +274,13 @@ void Tdiaprot::InfoText() {
     Panel2->raise();
 }
 
+void Tdiaprot::setTeacherView(bool on) {
+    teacherView_ = on;
+    LosenButton->setVisible(!on);
+}
+
 void Tdiaprot::startProgramme() {
+    if (teacherView_) return;
     SharedState& s = state();
     const int n = SelectedRow;
     // The total row (and any row without a programme) starts nothing.
@@ -338,6 +344,7 @@ void Tdiaprot::HjalpButtonClick() {
 }
 
 void Tdiaprot::LosenButtonClick() {
+    if (teacherView_) return;
     TNLOS dialog(context(), state().CurrentPupil.password, this);
     dialog.exec();
     StringGrid1->setFocus();
@@ -372,7 +379,7 @@ void Tdiaprot::storeOnLeaving() {
 }
 
 void Tdiaprot::AvbrytButtonClick() {
-    storeOnLeaving();
+    if (!teacherView_) storeOnLeaving();
     state().ExerciseMode = Mode::Practice;
     done(QDialog::Rejected);
 }
