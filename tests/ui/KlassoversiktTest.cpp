@@ -2,14 +2,18 @@
 // counts, the administrator's password, a pupil's protocol in the teacher's view, printing, and
 // damaged diagnosis files, which are shown as far as they can be and never written.
 
+#include "ClassOverviewPrintout.h"
 #include "DiagnosisFixture.h"
 #include "DiagnosisRecordCodec.h"
+#include "ExternalTools.h"
+#include "QtPrinting.h"
 #include "TDiag.h"
 #include "TKlassoversikt.h"
 #include "Tdiaprot.h"
 
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 using namespace orvela;
 using namespace orvela::testing;
@@ -27,6 +31,22 @@ std::map<std::string, std::string> filesIn(const fs::path& dir) {
     for (const auto& e : fs::directory_iterator(dir))
         out[e.path().filename().string()] = readWholeFile(e.path()).value_or("<unreadable>");
     return out;
+}
+
+// The program's printer on a machine without a printer: every printout goes to a PDF file.
+class PdfOnlyPrinting : public QtPrinting {
+public:
+    QString file;
+
+protected:
+    bool printerInstalled() const override { return false; }
+    QString askPdfFileName(const QString&) override { return file; }
+};
+
+std::string pdfPageSize(const QString& file) {
+    const std::string info = runCommand("pdfinfo " + shellQuoted(file.toStdString())).out;
+    const std::size_t at = info.find("Page size:");
+    return at == std::string::npos ? info : info.substr(at, info.find('\n', at) - at);
 }
 
 struct OverviewWindowTest : DiagnosisFixture {
@@ -300,4 +320,26 @@ TEST_F(OverviewWindowTest, EmptyOrDamagedFilesAreShownAsFarAsTheyCanBeAndNeverWr
     EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_NE(text(*window, "InfoLabel").find("Inga diagnoser har sparats"), std::string::npos);
     expectNothingWritten();
+}
+
+TEST(OverviewPdfTest, TheProgramsPrinterTurnsThePagesOfTheOverviewOnly) {
+    if (!havePdfToText()) GTEST_SKIP() << "poppler-utils are not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    PdfOnlyPrinting printer;
+    printer.file = dir.filePath(QStringLiteral("klass.pdf"));
+    const ClassOverview o = ClassOverview::fromRecords({withResult(pupil("Anna"), 1, 17, 2)});
+    ASSERT_EQ(ClassOverviewPrintout(o, DateTime{}).print(printer), PrintOutcome::Printed);
+    EXPECT_NE(pdfPageSize(printer.file).find("842 x 595"), std::string::npos)
+        << pdfPageSize(printer.file);
+
+    // The next printout, which asks for nothing, is upright again.
+    printer.file = dir.filePath(QStringLiteral("upright.pdf"));
+    ASSERT_TRUE(printer.choose("Prov").accepted);
+    ASSERT_TRUE(printer.beginJob());
+    printer.drawText(100, 100, A("Prov"));
+    printer.endJob();
+    printer.finish();
+    EXPECT_NE(pdfPageSize(printer.file).find("595 x 842"), std::string::npos)
+        << pdfPageSize(printer.file);
 }
