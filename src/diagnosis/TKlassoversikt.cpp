@@ -53,7 +53,7 @@ TKlassoversikt::TKlassoversikt(AppContext& context, const AnsiText& teacherPassw
     createControls();
     accepted_ = !teacherPassword.empty() && shell().teacherPasswordAccepted(teacherPassword);
     if (!accepted_) {
-        // Nothing of the pupils' results is read for anyone else.
+        // Without it nothing of the pupils' results is read.
         shell().showMessage("Klassöversikten är bara för administratören. Logga in som VÄKTOR "
                             "med administratörens lösenord.");
         return;

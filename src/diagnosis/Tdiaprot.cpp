@@ -198,8 +198,13 @@ void Tdiaprot::FormCreate() {
 
 void Tdiaprot::HjalpText() {
     const int u = U();
-    Label4->setText(qs("Flytta till önskad rad och dubbelklicka"));
-    Label5->setText(qs("eller tryck enter så kommer diagnosen."));
+    if (teacherView_) {
+        Label4->setText(qs("Lärarens vy av elevens protokoll:"));
+        Label5->setText(qs("här startas inga test och ingenting sparas."));
+    } else {
+        Label4->setText(qs("Flytta till önskad rad och dubbelklicka"));
+        Label5->setText(qs("eller tryck enter så kommer diagnosen."));
+    }
     Label4->adjustSize();
     Label5->adjustSize();
     Label4->move(u, u / 2);
@@ -277,6 +282,7 @@ void Tdiaprot::InfoText() {
 void Tdiaprot::setTeacherView(bool on) {
     teacherView_ = on;
     LosenButton->setVisible(!on);
+    HjalpText();
 }
 
 void Tdiaprot::startProgramme() {

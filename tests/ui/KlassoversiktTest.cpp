@@ -217,6 +217,10 @@ TEST_F(OverviewWindowTest, ANameClickedShowsThatPupilsProtocolWhichStartsAndStor
         auto* protocol = qobject_cast<Tdiaprot*>(w);
         ASSERT_NE(protocol, nullptr);
         EXPECT_TRUE(protocol->teacherView());
+        shot(*protocol, "klassoversikt-protokoll");
+        EXPECT_EQ(protocol->findChild<QLabel*>(QStringLiteral("Label5"))->text().toStdString(),
+                  "här startas inga test och ingenting sparas.")
+            << "the help box says so";
         title = protocol->findChild<QLabel*>(QStringLiteral("Label1"))->text().toStdString();
         auto* g = protocol->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
         result = g->item(1, 2)->text().trimmed().toStdString();
