@@ -11,6 +11,7 @@
 #include "AnsiText.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,17 @@ struct PrintChoice {
     int copies = 1;        // how many times the printout is to be repeated
 };
 
+enum class PageOrientation { Portrait, Landscape };
+
+// A colour to fill an area with.
+struct PrintColour {
+    std::uint8_t red = 255;
+    std::uint8_t green = 255;
+    std::uint8_t blue = 255;
+
+    friend bool operator==(const PrintColour&, const PrintColour&) = default;
+};
+
 struct PageSize {
     int width = 0; // pixels
     int height = 0;
@@ -44,6 +56,11 @@ public:
     // for the jobs that follow, until the next call. `documentName` names the printout (the job's
     // name, and the suggested file name for a PDF file).
     virtual PrintChoice choose(std::string_view documentName) = 0;
+
+    // The orientation of the pages of the printout chosen next: call it before choose(). A
+    // printout that sets nothing is printed upright (choose() returns to upright for the next
+    // one). A printer that cannot turn its pages ignores it.
+    virtual void setOrientation(PageOrientation) {}
 
     // Starts a print job; its first page begins at once. False when the job cannot be started
     // (the printer or the file cannot be opened). When the output is one PDF file, every job after
@@ -66,6 +83,11 @@ public:
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
     // The outline of the rectangle with the corners (left, top) and (right, bottom).
     virtual void drawRectangle(int left, int top, int right, int bottom) = 0;
+
+    // Fills the rectangle with the corners (left, top) and (right, bottom) with a colour (drawn
+    // before what is to stand on it). A printer that cannot fill leaves the area white.
+    virtual void fillRectangle(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/,
+                               PrintColour /*colour*/) {}
 
     // The width and the line height of a text in the current font, in page pixels.
     virtual int textWidth(const AnsiText& text) = 0;

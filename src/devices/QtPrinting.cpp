@@ -46,6 +46,10 @@ PrintChoice QtPrinting::choose(std::string_view documentName) {
     target_.reset(); // a printout that was left unfinished is closed now
     pdfFile_.clear();
     const QString name = qs(documentName);
+    const QPageLayout::Orientation orientation = orientation_ == PageOrientation::Landscape
+                                                     ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait;
+    orientation_ = PageOrientation::Portrait; // the next printout sets its own
 
     if (!printerInstalled()) {
         if (pdfDirectory_.isEmpty())
@@ -58,15 +62,17 @@ PrintChoice QtPrinting::choose(std::string_view documentName) {
         if (!file.endsWith(suffix, Qt::CaseInsensitive)) file += suffix;
         pdfDirectory_ = QFileInfo(file).absolutePath();
         pdfFile_ = file;
-        target_ = std::make_unique<PdfPrinting>(file, 1, PdfPrinting::defaultLayout(), name);
+        QPageLayout layout = PdfPrinting::defaultLayout();
+        layout.setOrientation(orientation);
+        target_ = std::make_unique<PdfPrinting>(file, 1, layout, name);
         return PrintChoice{true, 1};
     }
 
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setPageSize(QPageSize(QPageSize::A4));
-        printer_->setPageOrientation(QPageLayout::Portrait);
     }
+    printer_->setPageOrientation(orientation);
     QPrinter& printer = *printer_;
     printer.setDocName(name);
     printer.setCopyCount(1);
@@ -119,6 +125,10 @@ void QtPrinting::drawLine(int x1, int y1, int x2, int y2) {
 
 void QtPrinting::drawRectangle(int left, int top, int right, int bottom) {
     if (target_) target_->drawRectangle(left, top, right, bottom);
+}
+
+void QtPrinting::fillRectangle(int left, int top, int right, int bottom, PrintColour colour) {
+    if (target_) target_->fillRectangle(left, top, right, bottom, colour);
 }
 
 int QtPrinting::textWidth(const AnsiText& text) {

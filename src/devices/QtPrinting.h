@@ -21,6 +21,7 @@ public:
     ~QtPrinting() override;
 
     PrintChoice choose(std::string_view documentName) override;
+    void setOrientation(PageOrientation orientation) override { orientation_ = orientation; }
     bool beginJob() override;
     void newPage() override;
     void endJob() override;
@@ -30,6 +31,7 @@ public:
     void drawText(int x, int y, const AnsiText& text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
+    void fillRectangle(int left, int top, int right, int bottom, PrintColour colour) override;
     int textWidth(const AnsiText& text) override;
     int textHeight(const AnsiText& text) override;
 
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<PainterPrinting> target_;
     QString pdfFile_;
     QString pdfDirectory_;
+    PageOrientation orientation_ = PageOrientation::Portrait; // of the printout chosen next
 };
 
 } // namespace orvela

@@ -2,6 +2,7 @@
 
 #include "DiagnosisRecordCodec.h"
 #include "QtText.h"
+#include "TKlassoversikt.h"
 #include "TNLOS.h"
 
 #include <QFontMetrics>
@@ -132,6 +133,8 @@ void TDiag::createControls() {
     connect(Button2, &QPushButton::clicked, this, &TDiag::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TDiag::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TDiag::Button4Click);
+    KlassoversiktButton = button("KlassoversiktButton", "&Klassöversikt", Panel3);
+    connect(KlassoversiktButton, &QPushButton::clicked, this, &TDiag::KlassoversiktButtonClick);
     Button2->installEventFilter(this);
 
     Regelpanel = new Panel(this, QColor(255, 255, 210), 2);
@@ -188,10 +191,10 @@ void TDiag::FormCreate() {
     // The administrator's choices in the right column.
     const int buttonHeight = fieldHeight + u / 2;
     const int step = buttonHeight + u;
-    Panel3->setGeometry(rightX, top, columnWidth, labelHeight + 4 * step + 2 * u);
+    Panel3->setGeometry(rightX, top, columnWidth, labelHeight + 5 * step + 2 * u);
     LararLabel->setGeometry(u, u / 2, columnWidth - 2 * u, labelHeight);
     int y = u / 2 + labelHeight + u / 2;
-    for (QPushButton* b : {Button1, Button2, Button3, Button4}) {
+    for (QPushButton* b : {Button1, Button2, Button3, Button4, KlassoversiktButton}) {
         b->setGeometry(u, y, columnWidth - 2 * u, buttonHeight);
         y += step;
     }
@@ -398,6 +401,7 @@ void TDiag::MaskEdit1KeyPress() {
             l->hide();
         MaskEdit1->hide();
         TeacherFirstTry = 0;
+        teacherPassword_ = typed;
         Button2->setFocus();
         return;
     }
@@ -526,6 +530,12 @@ void TDiag::Button4Click() {
 void TDiag::Button5Click() {
     Regelpanel->hide();
     Button2->setFocus();
+}
+
+void TDiag::KlassoversiktButtonClick() {
+    TKlassoversikt overview(context(), teacherPassword_, this);
+    if (overview.accepted()) overview.exec();
+    KlassoversiktButton->setFocus();
 }
 
 void TDiag::Button2KeyPress(const QString& text) {

@@ -36,6 +36,7 @@ public:
     void Button3Click(); // "Ta bort enstaka med lösen"
     void Button4Click(); // "Ta bort enstaka utan lösen"
     void Button5Click(); // "Stäng"
+    void KlassoversiktButtonClick(); // "Klassöversikt": the class overview
     void Button2KeyPress(const QString& text);
     // Pastes "Ç" (1) or "ç" (2) into the focused field.
     void Klistrain1Click(int which);
@@ -56,6 +57,8 @@ private:
     std::uint8_t TeacherDeleteKind = 0;
     // The password HaemtaElev gave for the chosen pupil (unscrambled when stored scrambled).
     AnsiText loadedPassword_;
+    // The administrator password accepted at this window's login (empty until then).
+    AnsiText teacherPassword_;
 
     QLabel* OverskriftLabel = nullptr;
     QLabel* ListOverskriftLabel = nullptr;
@@ -73,6 +76,7 @@ private:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
+    QPushButton* KlassoversiktButton = nullptr;
     Panel* Regelpanel = nullptr;
     QLabel* RegelLabel = nullptr;
     QPushButton* Button5 = nullptr;

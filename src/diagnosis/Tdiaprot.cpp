@@ -198,8 +198,13 @@ void Tdiaprot::FormCreate() {
 
 void Tdiaprot::HjalpText() {
     const int u = U();
-    Label4->setText(qs("Flytta till önskad rad och dubbelklicka"));
-    Label5->setText(qs("eller tryck enter så kommer diagnosen."));
+    if (teacherView_) {
+        Label4->setText(qs("Lärarens vy av elevens protokoll:"));
+        Label5->setText(qs("här startas inga test och ingenting sparas."));
+    } else {
+        Label4->setText(qs("Flytta till önskad rad och dubbelklicka"));
+        Label5->setText(qs("eller tryck enter så kommer diagnosen."));
+    }
     Label4->adjustSize();
     Label5->adjustSize();
     Label4->move(u, u / 2);
@@ -274,7 +279,14 @@ void Tdiaprot::InfoText() {
     Panel2->raise();
 }
 
+void Tdiaprot::setTeacherView(bool on) {
+    teacherView_ = on;
+    LosenButton->setVisible(!on);
+    HjalpText();
+}
+
 void Tdiaprot::startProgramme() {
+    if (teacherView_) return;
     SharedState& s = state();
     const int n = SelectedRow;
     // The total row (and any row without a programme) starts nothing.
@@ -338,6 +350,7 @@ void Tdiaprot::HjalpButtonClick() {
 }
 
 void Tdiaprot::LosenButtonClick() {
+    if (teacherView_) return;
     TNLOS dialog(context(), state().CurrentPupil.password, this);
     dialog.exec();
     StringGrid1->setFocus();
@@ -372,7 +385,7 @@ void Tdiaprot::storeOnLeaving() {
 }
 
 void Tdiaprot::AvbrytButtonClick() {
-    storeOnLeaving();
+    if (!teacherView_) storeOnLeaving();
     state().ExerciseMode = Mode::Practice;
     done(QDialog::Rejected);
 }

@@ -48,6 +48,11 @@ public:
     void SkrivutButtonClick();
     void HjalpButtonClick();
 
+    // The teacher's view from the class overview: the protocol as it stands, printable, but no
+    // test or exercise starts, no password is set and leaving stores nothing.
+    void setTeacherView(bool on);
+    bool teacherView() const { return teacherView_; }
+
     int selectedRow() const { return SelectedRow; }
     const PrintColumnTable& printColumns() const { return PrintColumns; }
     TDiagutform& printHolder() { return Diagutform; }
@@ -60,6 +65,7 @@ protected:
 
 private:
     std::int32_t SelectedRow = 1;
+    bool teacherView_ = false;
     PrintColumnTable PrintColumns;
     TDiagutform Diagutform;
 

@@ -75,6 +75,9 @@ PrintChoice LazyPrinting::choose(std::string_view documentName) {
     Printing* p = real();
     return p ? p->choose(documentName) : PrintChoice{};
 }
+void LazyPrinting::setOrientation(PageOrientation orientation) {
+    if (Printing* p = real()) p->setOrientation(orientation);
+}
 bool LazyPrinting::beginJob() { return real() && real()->beginJob(); }
 void LazyPrinting::newPage() {
     if (real_) real_->newPage();
@@ -97,6 +100,9 @@ void LazyPrinting::drawLine(int x1, int y1, int x2, int y2) {
 }
 void LazyPrinting::drawRectangle(int left, int top, int right, int bottom) {
     if (real_) real_->drawRectangle(left, top, right, bottom);
+}
+void LazyPrinting::fillRectangle(int left, int top, int right, int bottom, PrintColour colour) {
+    if (real_) real_->fillRectangle(left, top, right, bottom, colour);
 }
 int LazyPrinting::textWidth(const AnsiText& text) { return real_ ? real_->textWidth(text) : 0; }
 int LazyPrinting::textHeight(const AnsiText& text) { return real_ ? real_->textHeight(text) : 0; }

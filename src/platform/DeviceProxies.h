@@ -32,6 +32,7 @@ public:
     ~LazyPrinting() override;
 
     PrintChoice choose(std::string_view documentName) override;
+    void setOrientation(PageOrientation orientation) override;
     bool beginJob() override;
     void newPage() override;
     void endJob() override;
@@ -41,6 +42,7 @@ public:
     void drawText(int x, int y, const AnsiText& text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
+    void fillRectangle(int left, int top, int right, int bottom, PrintColour colour) override;
     int textWidth(const AnsiText& text) override;
     int textHeight(const AnsiText& text) override;
 

@@ -29,6 +29,13 @@ PrintChoice PainterPrinting::choose(std::string_view) {
     return PrintChoice{true, copies_};
 }
 
+void PainterPrinting::setOrientation(PageOrientation orientation) {
+    if (painter_.isActive()) return;
+    device_->setPageOrientation(orientation == PageOrientation::Landscape
+                                    ? QPageLayout::Landscape
+                                    : QPageLayout::Portrait);
+}
+
 void PainterPrinting::preparePainter() {
     // Lines about 0.2 mm wide, whatever the resolution.
     const long width = std::lround(device_->logicalDpiY() * 0.2 / 25.4);
@@ -83,6 +90,13 @@ void PainterPrinting::drawLine(int x1, int y1, int x2, int y2) {
 
 void PainterPrinting::drawRectangle(int left, int top, int right, int bottom) {
     if (painter_.isActive()) painter_.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+void PainterPrinting::fillRectangle(int left, int top, int right, int bottom,
+                                    PrintColour colour) {
+    if (painter_.isActive())
+        painter_.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)),
+                          QColor(colour.red, colour.green, colour.blue));
 }
 
 int PainterPrinting::textWidth(const AnsiText& text) {

@@ -21,6 +21,8 @@ public:
 
     // No dialog: the device is chosen already. Accepted, with the copies given at construction.
     PrintChoice choose(std::string_view documentName) override;
+    // Turns the device's pages while no page is being drawn.
+    void setOrientation(PageOrientation orientation) override;
     bool beginJob() override;
     void newPage() override;
     void endJob() override;
@@ -30,6 +32,7 @@ public:
     void drawText(int x, int y, const AnsiText& text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
+    void fillRectangle(int left, int top, int right, int bottom, PrintColour colour) override;
     int textWidth(const AnsiText& text) override;
     int textHeight(const AnsiText& text) override;
 

@@ -7,6 +7,8 @@ namespace orvela::testing {
 PrintChoice FakePrinting::choose(std::string_view documentName) {
     ++chooseCalls;
     documentName_ = std::string(documentName);
+    orientation = pending_;
+    pending_ = PageOrientation::Portrait;
     return answer;
 }
 
@@ -39,11 +41,15 @@ void FakePrinting::drawText(int x, int y, const AnsiText& text) {
 }
 
 void FakePrinting::drawLine(int x1, int y1, int x2, int y2) {
-    current().shapes.push_back(Shape{false, x1, y1, x2, y2});
+    current().shapes.push_back(Shape{false, x1, y1, x2, y2, false, {}});
 }
 
 void FakePrinting::drawRectangle(int left, int top, int right, int bottom) {
-    current().shapes.push_back(Shape{true, left, top, right, bottom});
+    current().shapes.push_back(Shape{true, left, top, right, bottom, false, {}});
+}
+
+void FakePrinting::fillRectangle(int left, int top, int right, int bottom, PrintColour colour) {
+    current().shapes.push_back(Shape{true, left, top, right, bottom, true, colour});
 }
 
 int FakePrinting::textWidth(const AnsiText& text) {

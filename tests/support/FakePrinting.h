@@ -22,6 +22,8 @@ public:
     struct Shape {
         bool rectangle = false;
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        bool filled = false; // a filled rectangle, in `colour`
+        PrintColour colour;
     };
     struct Page {
         int job = 0; // index into jobs
@@ -37,7 +39,9 @@ public:
     PrintChoice answer{true, 1};
     // A job that cannot be started: beginJob fails from this job on (0 = never).
     int failFromJob = 0;
-    PageSize page{2100, 2970};
+    PageSize page{2100, 2970}; // upright; a landscape printout gets it turned
+    // The orientation asked for before the last choose().
+    PageOrientation orientation = PageOrientation::Portrait;
 
     int chooseCalls = 0;
     int finishCalls = 0;
@@ -49,11 +53,15 @@ public:
     void newPage() override;
     void endJob() override;
     void finish() override { ++finishCalls; }
-    PageSize pageSize() override { return page; }
+    void setOrientation(PageOrientation o) override { pending_ = o; }
+    PageSize pageSize() override {
+        return orientation == PageOrientation::Landscape ? PageSize{page.height, page.width} : page;
+    }
     void setFont(const PrintFont& font) override { font_ = font; }
     void drawText(int x, int y, const AnsiText& text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
+    void fillRectangle(int left, int top, int right, int bottom, PrintColour colour) override;
     int textWidth(const AnsiText& text) override;
     int textHeight(const AnsiText& text) override;
 
@@ -74,6 +82,7 @@ private:
     PrintFont font_;
     std::string documentName_;
     bool inJob_ = false;
+    PageOrientation pending_ = PageOrientation::Portrait;
     Page& current();
 };
 

@@ -7,5 +7,6 @@ int diagnosis(int argc, char** argv); // Diagnosis.cpp: list, export, import
 int judge(int argc, char** argv); // Judge.cpp: judge a typed answer against an item
 int lint(int argc, char** argv); // Lint.cpp: check a content tree against the catalogue
 int records(int argc, char** argv); // Records.cpp: list a record table
+int diagnosisReport(int argc, char** argv); // DiagnosisReport.cpp: diagnosis report (overview)
 // (declarations of further commands above this line)
 } // namespace orvela::tool

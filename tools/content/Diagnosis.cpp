@@ -4,6 +4,7 @@
 //                                              and date of programmes 1 to 18
 //   orvela-content diagnosis export DIR        the same as CSV on standard output (UTF-8)
 //   orvela-content diagnosis import DIR FILE   adds or replaces pupils (by name) from such a CSV
+//   orvela-content diagnosis report DIR [--pdf FILE]   the class overview (DiagnosisReport.cpp)
 //
 // The CSV has a header row: "Namn", then "Resultat N", "Status N", "Datum N" for N = 1 to 18, then
 // "Summa". An import may leave columns out and take them in any order; "Summa" is ignored.
@@ -46,7 +47,10 @@ int usage() {
                  "  orvela-content diagnosis list KATALOG         visa alla diagnoser\n"
                  "  orvela-content diagnosis export KATALOG       diagnoserna som CSV (UTF-8)\n"
                  "  orvela-content diagnosis import KATALOG FIL   lägg till eller ersätt elever "
-                 "från en CSV-fil\n";
+                 "från en CSV-fil\n"
+                 "  orvela-content diagnosis report KATALOG [--pdf FIL]\n"
+                 "                                                klassöversikten som text, "
+                 "med --pdf även som PDF-fil\n";
     return 2;
 }
 
@@ -560,6 +564,7 @@ int diagnosis(int argc, char** argv) {
     if (sub == "list" && argc == 4) return list(dir);
     if (sub == "export" && argc == 4) return exportCsv(dir);
     if (sub == "import" && argc == 5) return importCsv(dir, argv[4]);
+    if (sub == "report") return diagnosisReport(argc, argv);
     return usage();
 }
 
