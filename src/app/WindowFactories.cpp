@@ -12,6 +12,8 @@
 #include "TStallin.h"
 #include "TDiag.h"
 #include "Tdiaprot.h"
+#include "Tavsloj.h"
+#include "TSpeed.h"
 
 namespace orvela {
 
@@ -31,6 +33,8 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Tdiaprot, [c](const WindowRequest&) { return std::make_unique<Tdiaprot>(*c); });
     opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
+    opener.registerKind(WindowKind::Tavsloj, [c](const WindowRequest&) { return std::make_unique<Tavsloj>(*c); });
+    opener.registerKind(WindowKind::TSpeed, [c](const WindowRequest&) { return std::make_unique<TSpeed>(*c); });
     // (new kinds above this line)
 }
 
