@@ -14,6 +14,8 @@
 #include "Tdiaprot.h"
 #include "Tavsloj.h"
 #include "TSpeed.h"
+#include "Tberaetta.h"
+#include "Thoroskop.h"
 
 namespace orvela {
 
@@ -35,6 +37,8 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
     opener.registerKind(WindowKind::Tavsloj, [c](const WindowRequest&) { return std::make_unique<Tavsloj>(*c); });
     opener.registerKind(WindowKind::TSpeed, [c](const WindowRequest&) { return std::make_unique<TSpeed>(*c); });
+    opener.registerKind(WindowKind::Thoroskop, [c](const WindowRequest&) { return std::make_unique<Thoroskop>(*c); });
+    opener.registerKind(WindowKind::Tberaetta, [c](const WindowRequest&) { return std::make_unique<Tberaetta>(*c); });
     // (new kinds above this line)
 }
 
