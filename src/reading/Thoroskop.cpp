@@ -100,7 +100,6 @@ Thoroskop::Thoroskop(AppContext& context, QWidget* parent) : Window(context, par
     Memo1->setFont(pixelFont(22, true));
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { color: black; background: #ffffd2; }"));
-    Memo1->setGeometry(u, u, Panel1->width() - 2 * u, Panel1->height() - 60);
     auto button = [this](const QString& caption, const char* name) {
         auto* b = new QPushButton(caption, Panel1);
         b->setObjectName(QString::fromLatin1(name));
@@ -111,11 +110,8 @@ Thoroskop::Thoroskop(AppContext& context, QWidget* parent) : Window(context, par
     Button3 = button(QStringLiteral("&Vocabulaire"), "Button3");
     BitBtn1 = button(QStringLiteral("&Imprimez"), "BitBtn1");
     Button1 = button(QStringLiteral("&Annuler"), "Button1");
-    const int bw = (Memo1->width() - 2 * u) / 3;
-    const int by = Panel1->height() - 48;
-    Button3->setGeometry(u, by, bw, 36);
-    BitBtn1->setGeometry(2 * u + bw, by, bw, 36);
-    Button1->setGeometry(3 * u + 2 * bw, by, bw, 36);
+    panelWidth_ = Panel1->width();
+    layoutPanel1(panelWidth_);
     connect(Button3, &QPushButton::clicked, this, &Thoroskop::Button3Click);
     connect(BitBtn1, &QPushButton::clicked, this, &Thoroskop::BitBtn1Click);
     connect(Button1, &QPushButton::clicked, this, &Thoroskop::Button1Click);
@@ -222,6 +218,7 @@ void Thoroskop::Horoscoptext() {
 
 void Thoroskop::Button1Click() {
     ordlista->hide();
+    layoutPanel1(panelWidth_);
     Panel1->setEnabled(true);
     Panel1->hide();
     Image1->setEnabled(true);
@@ -230,9 +227,23 @@ void Thoroskop::Button1Click() {
     ListBox3->setFocus();
 }
 
+void Thoroskop::layoutPanel1(int width) {
+    const int u = U();
+    Panel1->resize(width, Panel1->height());
+    Memo1->setGeometry(u, u, width - 2 * u, Panel1->height() - 60);
+    const int bw = (Memo1->width() - 2 * u) / 3;
+    const int by = Panel1->height() - 48;
+    Button3->setGeometry(u, by, bw, 36);
+    BitBtn1->setGeometry(2 * u + bw, by, bw, 36);
+    Button1->setGeometry(3 * u + 2 * bw, by, bw, 36);
+}
+
 void Thoroskop::Button3Click() {
     Panel1->setEnabled(false);
     MemoOrdLista();
+    // The horoscope gives way to the vocabulary beside it; its lines wrap.
+    const int room = ordlista->x() - U() - Panel1->x();
+    if (room < Panel1->width()) layoutPanel1(std::max(room, 12 * U()));
     ordlista->show();
     ordlista->raise();
     Button2->setFocus();
@@ -269,6 +280,7 @@ void Thoroskop::MemoOrdLista() {
 void Thoroskop::Button2Click() {
     Panel1->setEnabled(true);
     ordlista->hide();
+    layoutPanel1(panelWidth_);
     Button3->setFocus();
 }
 

@@ -58,7 +58,10 @@ private:
     QPlainTextEdit* Memo2 = nullptr;
     QPushButton* Button2 = nullptr;
 
+    int panelWidth_ = 0; // Panel1's width without the vocabulary beside it
+
     void StjLista();
+    void layoutPanel1(int width);
     void MemoOrdLista();
     std::string dataPathText(const std::string& name);
 };

@@ -111,6 +111,8 @@ TEST_F(ThoroskopTest, TheHoroscopeItsVocabularyAndThePrintout) {
     const QString vocabulary = child<QPlainTextEdit>(*window, "Memo2")->toPlainText();
     EXPECT_TRUE(vocabulary.contains(QStringLiteral("solen")));
     EXPECT_TRUE(vocabulary.startsWith(QStringLiteral("le soleil ")));
+    EXPECT_LE(child(*window, "Panel1")->geometry().right(), child(*window, "ordlista")->x())
+        << "the horoscope gives way to the vocabulary";
     shot(*window, "thoroskop-vocabulary");
     child<QPushButton>(*window, "Button2")->click();
     EXPECT_FALSE(visible(*window, "ordlista"));
