@@ -268,3 +268,23 @@ TEST_F(TSpeedTest, TheTextIsDrawnWordByWordInThePaintHandler) {
     child<QPushButton>(*window, "Button2")->click();
     EXPECT_FALSE(window->isVisible());
 }
+
+TEST_F(TSpeedTest, EmptyFilesAndTextsWithoutWords) {
+    open({"#", "", "  ", "#", "Un deux trois."});
+    EXPECT_TRUE(f.messages.shown.empty());
+    choose(1);
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_NE(f.messages.shown[0].find("inga ord"), std::string::npos);
+    EXPECT_FALSE(child<QPushButton>(*window, "Button1")->isEnabled()) << "nothing to start";
+    EXPECT_EQ(text(*window, "Label10"), "0,0 bokstäver per ord");
+
+    f.content.writeRaw("DATA/FRA41000.DAT", "");
+    f.messages.shown.clear();
+    TSpeed empty(context);
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_NE(f.messages.shown[0].find("FRA41000.DAT finns inte eller är felaktig"), std::string::npos);
+    EXPECT_EQ(child<QListWidget>(empty, "ListBox1")->count(), 0);
+    empty.ListBox1DblClick();
+    empty.Button1Click();
+    EXPECT_FALSE(child<QTimer>(empty, "Timer1")->isActive());
+}
