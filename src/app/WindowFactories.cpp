@@ -19,6 +19,10 @@
 #include "Tdiaprot.h"
 #include "TManual.h"
 #include "TOmVamlo.h"
+#include "Tavsloj.h"
+#include "TSpeed.h"
+#include "Tberaetta.h"
+#include "Thoroskop.h"
 
 namespace orvela {
 
@@ -45,6 +49,10 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::TDinaOrd, [c](const WindowRequest&) { return std::make_unique<TDinaOrd>(*c); });
     opener.registerKind(WindowKind::TRekord, [c](const WindowRequest&) { return std::make_unique<TRekord>(*c); });
     opener.registerKind(WindowKind::TPassAkt, [c](const WindowRequest&) { return std::make_unique<TPassAkt>(*c); });
+    opener.registerKind(WindowKind::Tavsloj, [c](const WindowRequest&) { return std::make_unique<Tavsloj>(*c); });
+    opener.registerKind(WindowKind::TSpeed, [c](const WindowRequest&) { return std::make_unique<TSpeed>(*c); });
+    opener.registerKind(WindowKind::Thoroskop, [c](const WindowRequest&) { return std::make_unique<Thoroskop>(*c); });
+    opener.registerKind(WindowKind::Tberaetta, [c](const WindowRequest&) { return std::make_unique<Tberaetta>(*c); });
     // (new kinds above this line)
 }
 

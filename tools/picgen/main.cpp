@@ -5,11 +5,13 @@
 // start pictures in three sizes, FRAL001.BMP .. (200 x 150), FRAM001.BMP .. (250 x 190) and
 // FRAS001.BMP .. (320 x 245). Each picture is a simple drawing of its subject with its caption on
 // a band at the bottom; start pictures show the start caption, reward pictures the reward caption.
+// Beside them it draws the star picture of the horoscope, HOROSKOP.BMP (StarChart.h).
 // The output is the same, byte for byte, on every run.
 
 #include "Caption.h"
 #include "PictureCaptions.h"
 #include "Scenes.h"
+#include "StarChart.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -91,6 +93,11 @@ int main(int argc, char** argv) {
         const QImage startScene = picgen::renderScene(n, true);
         for (const PictureSize& kind : kStartSizes)
             if (!writePicture(dir, kind, n, startScene)) return 1;
+    }
+    const QString stars = dir.filePath(QString::fromLatin1(picgen::kStarChartFile));
+    if (!picgen::drawStarChart().save(stars, "BMP")) {
+        fail(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(stars)));
+        return 1;
     }
     return 0;
 }
