@@ -6,6 +6,7 @@
 #include "TFormer.h"
 #include "TSKRIV.h"
 #include "TSkrivinf.h"
+#include "TStegran.h"
 #include "Tskriv2.h"
 #include "TMenu.h"
 #include "TRegelform.h"
@@ -31,6 +32,7 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Tdiaprot, [c](const WindowRequest&) { return std::make_unique<Tdiaprot>(*c); });
     opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
+    opener.registerKind(WindowKind::TStegran, [c](const WindowRequest&) { return std::make_unique<TStegran>(*c); });
     // (new kinds above this line)
 }
 

@@ -11,6 +11,7 @@
 #include "AnsiText.h"
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,10 @@ public:
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
     // The outline of the rectangle with the corners (left, top) and (right, bottom).
     virtual void drawRectangle(int left, int top, int right, int bottom) = 0;
+    // Draws a picture file (a BMP) scaled into the rectangle with the corners (left, top) and
+    // (right, bottom). False when the picture cannot be read (nothing is drawn).
+    virtual bool drawPicture(int left, int top, int right, int bottom,
+                             const std::filesystem::path& file) = 0;
 
     // The width and the line height of a text in the current font, in page pixels.
     virtual int textWidth(const AnsiText& text) = 0;

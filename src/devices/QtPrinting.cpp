@@ -121,6 +121,11 @@ void QtPrinting::drawRectangle(int left, int top, int right, int bottom) {
     if (target_) target_->drawRectangle(left, top, right, bottom);
 }
 
+bool QtPrinting::drawPicture(int left, int top, int right, int bottom,
+                             const std::filesystem::path& file) {
+    return target_ && target_->drawPicture(left, top, right, bottom, file);
+}
+
 int QtPrinting::textWidth(const AnsiText& text) {
     return target_ ? target_->textWidth(text) : 0;
 }

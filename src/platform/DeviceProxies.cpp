@@ -98,6 +98,10 @@ void LazyPrinting::drawLine(int x1, int y1, int x2, int y2) {
 void LazyPrinting::drawRectangle(int left, int top, int right, int bottom) {
     if (real_) real_->drawRectangle(left, top, right, bottom);
 }
+bool LazyPrinting::drawPicture(int left, int top, int right, int bottom,
+                               const std::filesystem::path& file) {
+    return real_ && real_->drawPicture(left, top, right, bottom, file);
+}
 int LazyPrinting::textWidth(const AnsiText& text) { return real_ ? real_->textWidth(text) : 0; }
 int LazyPrinting::textHeight(const AnsiText& text) { return real_ ? real_->textHeight(text) : 0; }
 

@@ -3,6 +3,7 @@
 #include "QtText.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -83,6 +84,15 @@ void PainterPrinting::drawLine(int x1, int y1, int x2, int y2) {
 
 void PainterPrinting::drawRectangle(int left, int top, int right, int bottom) {
     if (painter_.isActive()) painter_.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+bool PainterPrinting::drawPicture(int left, int top, int right, int bottom,
+                                  const std::filesystem::path& file) {
+    const QImage picture(QString::fromStdString(file.string()));
+    if (picture.isNull()) return false;
+    if (painter_.isActive())
+        painter_.drawImage(QRect(QPoint(left, top), QPoint(right, bottom)), picture);
+    return true;
 }
 
 int PainterPrinting::textWidth(const AnsiText& text) {

@@ -30,6 +30,8 @@ public:
     void drawText(int x, int y, const AnsiText& text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
+    bool drawPicture(int left, int top, int right, int bottom,
+                     const std::filesystem::path& file) override;
     int textWidth(const AnsiText& text) override;
     int textHeight(const AnsiText& text) override;
 

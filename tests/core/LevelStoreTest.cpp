@@ -1,6 +1,7 @@
 // The level store "FXACT.STE" read and written against files built byte by byte, and the levels
 // of a graded-level data file.
 
+#include "ExternalTools.h"
 #include "Fakes.h"
 #include "LevelItems.h"
 #include "LevelStore.h"
@@ -170,4 +171,26 @@ TEST(LevelItemsTest, LevelsAreCountedAndFetchedByOneTest) {
     EXPECT_EQ(items.problems(),
               std::vector<std::string>{"Nivå 1 har 200 uppgifter; bara de första 120 används."});
     EXPECT_FALSE(items.read(fs::path("/nonexistent/FRA54110.DAT")));
+}
+
+// ---- orvela-content levels ----
+
+TEST(LevelsTool, ListsEveryWholeRecordAndReportsAPartialOne) {
+    TempContent c;
+    const std::string file = record("\xC5sa", 7) + record("Bo", 0xFFFFFFFFu);
+    CommandRun r = contentTool({"levels", c.writeRaw("RESULTAT/FXACT.STE", file).string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Åsa\t7\nBo\t-1\n");
+    EXPECT_EQ(r.err, "");
+
+    r = contentTool({"levels", c.writeRaw("RESULTAT/FXACT.STE", file + "xyz").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Åsa\t7\nBo\t-1\n") << "the whole records are still listed";
+    EXPECT_NE(r.err.find("2 hela poster lästa, 3 byte"), std::string::npos) << r.err;
+
+    r = contentTool({"levels", c.writeRaw("RESULTAT/FXACT.STE", "").string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(contentTool({"levels", "/no/such/FXACT.STE"}).status, 1);
+    EXPECT_EQ(contentTool({"levels"}).status, 2);
 }

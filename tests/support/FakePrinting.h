@@ -23,10 +23,15 @@ public:
         bool rectangle = false;
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     };
+    struct Picture {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        std::string file;
+    };
     struct Page {
         int job = 0; // index into jobs
         std::vector<Text> texts;
         std::vector<Shape> shapes;
+        std::vector<Picture> pictures;
     };
     struct Job {
         std::string name;
@@ -54,6 +59,8 @@ public:
     void drawText(int x, int y, const AnsiText& text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
+    bool drawPicture(int left, int top, int right, int bottom,
+                     const std::filesystem::path& file) override;
     int textWidth(const AnsiText& text) override;
     int textHeight(const AnsiText& text) override;
 

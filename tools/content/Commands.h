@@ -6,5 +6,6 @@ namespace orvela::tool {
 int diagnosis(int argc, char** argv); // Diagnosis.cpp: list, export, import
 int judge(int argc, char** argv); // Judge.cpp: judge a typed answer against an item
 int lint(int argc, char** argv); // Lint.cpp: check a content tree against the catalogue
+int levels(int argc, char** argv); // Levels.cpp: the records of a level store
 // (declarations of further commands above this line)
 } // namespace orvela::tool

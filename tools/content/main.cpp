@@ -29,7 +29,8 @@ int usage() {
                  "  orvela-content judge FIL UPPGIFT SVAR [LÄGE]\n"
                  "                                    bedöm ett svar som programmet gör\n"
                  "  orvela-content lint ROT [--only TYP,TYP...]\n"
-                 "                                    kontrollera innehållet mot menyerna\n";
+                 "                                    kontrollera innehållet mot menyerna\n"
+                 "  orvela-content levels FIL         visa nivåerna i en nivåfil (FXACT.STE)\n";
     return 2;
 }
 
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
     if (cmd == "diagnosis") return tool::diagnosis(argc, argv);
     if (cmd == "judge") return tool::judge(argc, argv);
     if (cmd == "lint") return tool::lint(argc, argv);
+    if (cmd == "levels") return tool::levels(argc, argv);
     // (further commands above this line)
     return usage();
 }

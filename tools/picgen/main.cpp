@@ -5,9 +5,11 @@
 // start pictures in three sizes, FRAL001.BMP .. (200 x 150), FRAM001.BMP .. (250 x 190) and
 // FRAS001.BMP .. (320 x 245). Each picture is a simple drawing of its subject with its caption on
 // a band at the bottom; start pictures show the start caption, reward pictures the reward caption.
+// Beside them the diploma of the graded-level exercise, DIPLOMA.BMP (600 x 400).
 // The output is the same, byte for byte, on every run.
 
 #include "Caption.h"
+#include "Diploma.h"
 #include "PictureCaptions.h"
 #include "Scenes.h"
 
@@ -91,6 +93,12 @@ int main(int argc, char** argv) {
         const QImage startScene = picgen::renderScene(n, true);
         for (const PictureSize& kind : kStartSizes)
             if (!writePicture(dir, kind, n, startScene)) return 1;
+    }
+    // The diploma of the graded-level exercise.
+    const QString diploma = dir.filePath(QStringLiteral("DIPLOMA.BMP"));
+    if (!picgen::drawDiploma().save(diploma, "BMP")) {
+        fail(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(diploma)));
+        return 1;
     }
     return 0;
 }
