@@ -194,3 +194,21 @@ TEST(LevelsTool, ListsEveryWholeRecordAndReportsAPartialOne) {
     EXPECT_EQ(contentTool({"levels", "/no/such/FXACT.STE"}).status, 1);
     EXPECT_EQ(contentTool({"levels"}).status, 2);
 }
+
+TEST(LevelItemsTest, TheSampleCourseHasTwelveLevelsOrMoreOfEightItemsOrMore) {
+    LevelItems items;
+    ASSERT_TRUE(items.read(fs::path(ORVELA_SOURCE_DIR) / "content/DATA/FRA54110.DAT"));
+    EXPECT_EQ(items.problems(), std::vector<std::string>{});
+    EXPECT_GE(items.levelCount(), 12);
+    for (int level = 1; level <= items.levelCount(); ++level) {
+        EXPECT_GE(items.itemCount(level), 8) << level;
+        for (int k = 1; k <= items.itemCount(level); ++k) {
+            const std::string line = items.item(level, k).toUtf8();
+            EXPECT_EQ(line.front(), ' ') << "a blank between the level and a number: " << line;
+            const std::size_t hash = line.find('#');
+            EXPECT_TRUE(hash != std::string::npos && hash + 1 < line.size() &&
+                        line[hash + 1] != '#')
+                << "a question and its answer: " << line;
+        }
+    }
+}

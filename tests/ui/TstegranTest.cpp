@@ -8,6 +8,7 @@
 #include "ExerciseFixture.h"
 #include "FakePrinting.h"
 #include "LevelStore.h"
+#include "PdfPrinting.h"
 #include "TUtskrift.h"
 
 #include <QImage>
@@ -147,7 +148,13 @@ TEST_F(TstegranTest, ItsOwnPausesAndEnterOncePerItem) {
 }
 
 TEST_F(TstegranTest, TheLevelIsKeptAndFetchedUnderTheName) {
+    // A diagnosis directory that takes no file: the pupil is told, the level store goes to
+    // RESULTAT.
+    f.s.DiagnosisDir = (f.content.root() / "no" / "such" / "directory").string();
     open();
+    ASSERT_FALSE(f.messages.shown.empty());
+    EXPECT_TRUE(f.messages.shown[0].starts_with("Diagnosen kan inte sparas i katalogen"));
+    EXPECT_EQ(f.s.DiagnosisDir, f.shell.resultDir());
     for (int k = 0; k < 6; ++k) answer(true);
     ASSERT_EQ(window->level(), 3);
     nameBox("Button2", "Eva");
@@ -222,6 +229,7 @@ TEST_F(TstegranTest, TheTopLevelMasteredGivesTheDiplomaWhichPrints) {
     for (int k = 0; k < 3; ++k) answer(true);
     ASSERT_TRUE(window->diplomaShown());
     EXPECT_TRUE(visible(*window, "Image1"));
+    shot(*window, "tstegran-diploma");
     child<QPushButton>(*window, "PrintButton")->click();
     ASSERT_EQ(printing.pages.size(), 2u);
     ASSERT_EQ(printing.pages[1].pictures.size(), 1u);
@@ -233,6 +241,18 @@ TEST_F(TstegranTest, TheTopLevelMasteredGivesTheDiplomaWhichPrints) {
     EXPECT_FALSE(window->diplomaShown() || visible(*window, "DiplomPanel"));
     EXPECT_TRUE(field(1).starts_with("q2"));
     EXPECT_EQ(DiplomaPrintout::dateText(2027, 5, 1), A("Le 1er mai 2027"));
+
+    // The same page in a PDF file.
+    const fs::path pdf = f.content.root() / "diplome.pdf";
+    {
+        PdfPrinting out(QString::fromStdString(pdf.string()));
+        const Diploma d{A("X-ACT"), A("Åsa Öberg"), 13, 13, 2026, 12, 6, picture};
+        EXPECT_EQ(DiplomaPrintout::print(out, d), PrintOutcome::Printed);
+    }
+    EXPECT_GT(fs::file_size(pdf), 1000u);
+    if (!qgetenv("ORVELA_SHOT_DIR").isEmpty())
+        fs::copy_file(pdf, qgetenv("ORVELA_SHOT_DIR").toStdString() + "/tstegran-diploma.pdf",
+                      fs::copy_options::overwrite_existing);
 }
 
 TEST_F(TstegranTest, BadDataFilesAreReportedAndNothingBreaks) {

@@ -81,19 +81,19 @@ void ribbons(QPainter& p, QPointF centre) {
 }
 
 void laurel(QPainter& p, QPointF centre, double radius) {
-    // Leaves along two arcs that meet below the medal.
+    // Leaves along two arcs from below the medal up its sides.
     for (int side : {-1, 1}) {
-        for (int k = 0; k < 11; ++k) {
-            const double a = (200.0 + k * 14.0) * M_PI / 180.0; // from the bottom up the side
-            const double angle = side > 0 ? M_PI - a : a;
+        for (int k = 0; k < 12; ++k) {
+            const double degrees = -75.0 + k * 13.0; // right side, from the bottom up
+            const double angle = (side > 0 ? degrees : 180.0 - degrees) * M_PI / 180.0;
             const QPointF at(centre.x() + radius * std::cos(angle),
                              centre.y() - radius * std::sin(angle));
             p.save();
             p.translate(at);
-            p.rotate(-angle * 180.0 / M_PI + (side > 0 ? -60 : 60));
+            p.rotate(-angle * 180.0 / M_PI + (side > 0 ? -20 : 20));
             p.setPen(QPen(kLeafDark, 1));
             p.setBrush(k % 2 ? kLeaf : kLeafDark.lighter(130));
-            p.drawEllipse(QRectF(-5, -13, 10, 26));
+            p.drawEllipse(QRectF(-6, -14, 12, 28));
             p.restore();
         }
     }

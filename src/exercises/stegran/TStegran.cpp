@@ -5,6 +5,7 @@
 #include "QtText.h"
 #include "Scrambling.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPixmap>
@@ -53,7 +54,7 @@ TStegran::TStegran(AppContext& context, QWidget* parent) : ExerciseWindow(contex
         e->setFixedHeight(QFontMetrics(e->font()).height() + 8);
         return e;
     };
-    Label5 = label(this, "Label5", colors::green, 20);
+    Label5 = label(this, "Label5", colors::green, 24);
     Edit1 = edit(this, "Edit1", 55);
     Label6 = label(this, "Label6", colors::maroon, 16);
     Label6->hide();
@@ -242,8 +243,17 @@ void TStegran::Inled() {
     const int panelHeight = Panel1->height();
     QPushButton* buttons[5] = {Button1, Button2, HaemtaNivaa2, Button3, PrintButton};
     const int bw = (W - 6 * u) / 5;
-    for (int i = 0; i < 5; ++i)
-        buttons[i]->setGeometry(u + i * (bw + u), u / 2, bw, panelHeight - u);
+    for (int i = 0; i < 5; ++i) {
+        QPushButton* b = buttons[i];
+        b->setGeometry(u + i * (bw + u), u / 2, bw, panelHeight - u);
+        // A caption that does not fit its button is drawn a pixel smaller at a time.
+        QFont font = b->font();
+        const QString caption = QString(b->text()).remove(QLatin1Char('&'));
+        for (int px = QFontInfo(font).pixelSize();
+             px > 8 && QFontMetrics(font).horizontalAdvance(caption) > bw - u / 2;)
+            font.setPixelSize(--px);
+        b->setFont(font);
+    }
 
     const int diplomaRight = NivPanel->x() - u;
     const int diplomaTop = (H / 48) * 10 - u / 2;
