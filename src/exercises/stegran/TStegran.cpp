@@ -126,6 +126,7 @@ TStegran::TStegran(AppContext& context, QWidget* parent) : ExerciseWindow(contex
         s.WorksheetHeading = AnsiText::ascii("X-ACT");
     NollaStegre();
     TestaStegreFilen(s.CurrentDataFile);
+    shell().reseedRandom();
     for (int level = 1; level <= NumberOfLevels; ++level)
         SlumpaStegre(level, 1, Items.itemCount(level));
     Gauge1->setRange(0, std::max(1, NumberOfLevels));
@@ -192,7 +193,6 @@ void TStegran::SlumpaStegre(int level, int first, int count) {
     std::vector<int>& order = Order[static_cast<std::size_t>(level)];
     order.resize(static_cast<std::size_t>(std::max(0, count)));
     std::iota(order.begin(), order.end(), first);
-    shell().reseedRandom();
     for (std::size_t i = order.size(); i > 1; --i)
         std::swap(order[i - 1], order[static_cast<std::size_t>(shell().randomBelow(static_cast<int>(i)))]);
     Position[static_cast<std::size_t>(level)] = 1;
