@@ -9,6 +9,7 @@
 #include "TSKRIV.h"
 #include "TSats.h"
 #include "TSkrivinf.h"
+#include "TStegran.h"
 #include "Tskriv2.h"
 #include "TMenu.h"
 #include "TRegelform.h"
@@ -53,6 +54,7 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::TSpeed, [c](const WindowRequest&) { return std::make_unique<TSpeed>(*c); });
     opener.registerKind(WindowKind::Thoroskop, [c](const WindowRequest&) { return std::make_unique<Thoroskop>(*c); });
     opener.registerKind(WindowKind::Tberaetta, [c](const WindowRequest&) { return std::make_unique<Tberaetta>(*c); });
+    opener.registerKind(WindowKind::TStegran, [c](const WindowRequest&) { return std::make_unique<TStegran>(*c); });
     // (new kinds above this line)
 }
 

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -83,6 +84,10 @@ public:
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
     // The outline of the rectangle with the corners (left, top) and (right, bottom).
     virtual void drawRectangle(int left, int top, int right, int bottom) = 0;
+    // Draws a picture file (a BMP) scaled into the rectangle with the corners (left, top) and
+    // (right, bottom). False when the picture cannot be read (nothing is drawn).
+    virtual bool drawPicture(int left, int top, int right, int bottom,
+                             const std::filesystem::path& file) = 0;
 
     // Fills the rectangle with the corners (left, top) and (right, bottom) with a colour (drawn
     // before what is to stand on it). A printer that cannot fill leaves the area white.

@@ -131,6 +131,11 @@ void QtPrinting::fillRectangle(int left, int top, int right, int bottom, PrintCo
     if (target_) target_->fillRectangle(left, top, right, bottom, colour);
 }
 
+bool QtPrinting::drawPicture(int left, int top, int right, int bottom,
+                             const std::filesystem::path& file) {
+    return target_ && target_->drawPicture(left, top, right, bottom, file);
+}
+
 int QtPrinting::textWidth(const AnsiText& text) {
     return target_ ? target_->textWidth(text) : 0;
 }

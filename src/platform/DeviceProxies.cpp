@@ -104,6 +104,11 @@ void LazyPrinting::drawRectangle(int left, int top, int right, int bottom) {
 void LazyPrinting::fillRectangle(int left, int top, int right, int bottom, PrintColour colour) {
     if (real_) real_->fillRectangle(left, top, right, bottom, colour);
 }
+
+bool LazyPrinting::drawPicture(int left, int top, int right, int bottom,
+                               const std::filesystem::path& file) {
+    return real_ && real_->drawPicture(left, top, right, bottom, file);
+}
 int LazyPrinting::textWidth(const AnsiText& text) { return real_ ? real_->textWidth(text) : 0; }
 int LazyPrinting::textHeight(const AnsiText& text) { return real_ ? real_->textHeight(text) : 0; }
 

@@ -3,6 +3,7 @@
 #include "QtText.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -97,6 +98,15 @@ void PainterPrinting::fillRectangle(int left, int top, int right, int bottom,
     if (painter_.isActive())
         painter_.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)),
                           QColor(colour.red, colour.green, colour.blue));
+}
+
+bool PainterPrinting::drawPicture(int left, int top, int right, int bottom,
+                                  const std::filesystem::path& file) {
+    const QImage picture(QString::fromStdString(file.string()));
+    if (picture.isNull()) return false;
+    if (painter_.isActive())
+        painter_.drawImage(QRect(QPoint(left, top), QPoint(right, bottom)), picture);
+    return true;
 }
 
 int PainterPrinting::textWidth(const AnsiText& text) {

@@ -33,6 +33,8 @@ public:
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
     void fillRectangle(int left, int top, int right, int bottom, PrintColour colour) override;
+    bool drawPicture(int left, int top, int right, int bottom,
+                     const std::filesystem::path& file) override;
     int textWidth(const AnsiText& text) override;
     int textHeight(const AnsiText& text) override;
 

@@ -16,13 +16,13 @@ bool FakePrinting::beginJob() {
     if (inJob_) throw std::logic_error("a job was begun inside a job");
     if (failFromJob > 0 && static_cast<int>(jobs.size()) + 1 >= failFromJob) return false;
     jobs.push_back(Job{documentName_, false});
-    pages.push_back(Page{static_cast<int>(jobs.size()) - 1, {}, {}});
+    pages.push_back(Page{static_cast<int>(jobs.size()) - 1, {}, {}, {}});
     inJob_ = true;
     return true;
 }
 
 void FakePrinting::newPage() {
-    pages.push_back(Page{static_cast<int>(jobs.size()) - 1, {}, {}});
+    pages.push_back(Page{static_cast<int>(jobs.size()) - 1, {}, {}, {}});
 }
 
 void FakePrinting::endJob() {
@@ -50,6 +50,13 @@ void FakePrinting::drawRectangle(int left, int top, int right, int bottom) {
 
 void FakePrinting::fillRectangle(int left, int top, int right, int bottom, PrintColour colour) {
     current().shapes.push_back(Shape{true, left, top, right, bottom, true, colour});
+}
+
+bool FakePrinting::drawPicture(int left, int top, int right, int bottom,
+                               const std::filesystem::path& file) {
+    if (!std::filesystem::is_regular_file(file)) return false;
+    current().pictures.push_back(Picture{left, top, right, bottom, file.string()});
+    return true;
 }
 
 int FakePrinting::textWidth(const AnsiText& text) {

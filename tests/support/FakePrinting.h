@@ -25,10 +25,15 @@ public:
         bool filled = false; // a filled rectangle, in `colour`
         PrintColour colour;
     };
+    struct Picture {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        std::string file;
+    };
     struct Page {
         int job = 0; // index into jobs
         std::vector<Text> texts;
         std::vector<Shape> shapes;
+        std::vector<Picture> pictures;
     };
     struct Job {
         std::string name;
@@ -62,6 +67,8 @@ public:
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
     void fillRectangle(int left, int top, int right, int bottom, PrintColour colour) override;
+    bool drawPicture(int left, int top, int right, int bottom,
+                     const std::filesystem::path& file) override;
     int textWidth(const AnsiText& text) override;
     int textHeight(const AnsiText& text) override;
 

@@ -8,5 +8,6 @@ int judge(int argc, char** argv); // Judge.cpp: judge a typed answer against an 
 int lint(int argc, char** argv); // Lint.cpp: check a content tree against the catalogue
 int records(int argc, char** argv); // Records.cpp: list a record table
 int diagnosisReport(int argc, char** argv); // DiagnosisReport.cpp: diagnosis report (overview)
+int levels(int argc, char** argv); // Levels.cpp: the records of a level store
 // (declarations of further commands above this line)
 } // namespace orvela::tool

@@ -30,7 +30,8 @@ int usage() {
                  "                                    bedöm ett svar som programmet gör\n"
                  "  orvela-content lint ROT [--only TYP,TYP...]\n"
                  "                                    kontrollera innehållet mot menyerna\n"
-                 "  orvela-content records FIL        lista en rekordtabell (.FNR)\n";
+                 "  orvela-content records FIL        lista en rekordtabell (.FNR)\n"
+                 "  orvela-content levels FIL         visa nivåerna i en nivåfil (FXACT.STE)\n";
     return 2;
 }
 
@@ -84,6 +85,7 @@ int main(int argc, char** argv) {
     if (cmd == "judge") return tool::judge(argc, argv);
     if (cmd == "lint") return tool::lint(argc, argv);
     if (cmd == "records") return tool::records(argc, argv);
+    if (cmd == "levels") return tool::levels(argc, argv);
     // (further commands above this line)
     return usage();
 }

@@ -6,9 +6,11 @@
 // FRAS001.BMP .. (320 x 245). Each picture is a simple drawing of its subject with its caption on
 // a band at the bottom; start pictures show the start caption, reward pictures the reward caption.
 // Beside them it draws the star picture of the horoscope, HOROSKOP.BMP (StarChart.h).
+// Beside them the diploma of the graded-level exercise, DIPLOMA.BMP (600 x 400).
 // The output is the same, byte for byte, on every run.
 
 #include "Caption.h"
+#include "Diploma.h"
 #include "PictureCaptions.h"
 #include "Scenes.h"
 #include "StarChart.h"
@@ -97,6 +99,12 @@ int main(int argc, char** argv) {
     const QString stars = dir.filePath(QString::fromLatin1(picgen::kStarChartFile));
     if (!picgen::drawStarChart().save(stars, "BMP")) {
         fail(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(stars)));
+        return 1;
+    }
+    // The diploma of the graded-level exercise.
+    const QString diploma = dir.filePath(QStringLiteral("DIPLOMA.BMP"));
+    if (!picgen::drawDiploma().save(diploma, "BMP")) {
+        fail(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(diploma)));
         return 1;
     }
     return 0;

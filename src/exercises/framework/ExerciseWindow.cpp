@@ -350,14 +350,9 @@ void ExerciseWindow::NyPost() {
     SharedState& s = state();
     Shell& sh = shell();
     lampknapp->setEnabled(true);
-    if (s.CorrectionRun) {
-        sh.haemtafel(s.CurrentDataFile, 0);
-        s.CurrentItem = static_cast<std::uint16_t>(s.ErrorItem);
-    } else {
-        s.CurrentItem = static_cast<std::uint16_t>(
-            sh.haemta_slumptal(s.DrawCursor[static_cast<std::size_t>(s.CurrentFileIndex)],
-                               s.CurrentFileIndex));
-        sh.haemtaord(s.CurrentDataFile, s.CurrentItem);
+    if (!fetchItem()) {
+        stopTimers();
+        return;
     }
     sh.str_postarray(s.CurrentLine);
     stopTimers();
@@ -380,6 +375,21 @@ void ExerciseWindow::NyPost() {
         setAnswerEnabled(true, !FirstItem);
         FirstItem = 0;
     }
+}
+
+bool ExerciseWindow::fetchItem() {
+    SharedState& s = state();
+    Shell& sh = shell();
+    if (s.CorrectionRun) {
+        sh.haemtafel(s.CurrentDataFile, 0);
+        s.CurrentItem = static_cast<std::uint16_t>(s.ErrorItem);
+    } else {
+        s.CurrentItem = static_cast<std::uint16_t>(
+            sh.haemta_slumptal(s.DrawCursor[static_cast<std::size_t>(s.CurrentFileIndex)],
+                               s.CurrentFileIndex));
+        sh.haemtaord(s.CurrentDataFile, s.CurrentItem);
+    }
+    return true;
 }
 
 bool ExerciseWindow::correctionModes() {

@@ -77,6 +77,10 @@ protected:
     void focusEndPanel();
 
     // ---- hooks of the kinds ----
+    // Puts the next item's line into CurrentLine: from the error list in a correction run, else
+    // the file's next item in the shared order. False when there is no item to show (NyPost then
+    // stops there).
+    virtual bool fetchItem();
     // Vertical layout of the kind's own controls (after the heading and instruction are placed).
     virtual void layoutItemArea() {}
     // Empties and hides the item controls.
