@@ -1,6 +1,9 @@
-// The program's own message boxes: Swedish buttons, Esc answering "Nej". (The system's reasons
-// inside the messages: SystemErrorTest.)
+// The program's own message boxes: Swedish buttons, Esc answering "Nej", and the reason a part of
+// the program cannot be loaded said in Swedish. (The system's reasons for file errors:
+// SystemErrorTest.)
 
+#include "DeviceProxies.h"
+#include "Fakes.h"
 #include "QtServices.h"
 #include "UiHelpers.h"
 
@@ -51,4 +54,20 @@ TEST(MessageBoxes, HaveSwedishButtonsAndEscAnswersNej) {
     EXPECT_FALSE(messages.confirm("Vill du försöka igen?"));
     press(QStringLiteral("OK"));
     messages.information("Klart.");
+}
+
+// The tests run without the device module beside them, as a program whose module was not
+// installed.
+TEST(MessageBoxes, AMissingDeviceModuleIsReportedInSwedish) {
+    FakeMessages messages;
+    LazySound sound(&messages);
+    sound.play("NOTHING.WAV", false);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string& text = messages.shown[0];
+    EXPECT_EQ(text.rfind("Ljudet fungerar inte: programdelen orvela-devices kan inte läsas (filen ",
+                         0),
+              0u)
+        << text;
+    EXPECT_NE(text.find("orvela-devices.so finns inte)."), std::string::npos) << text;
+    EXPECT_EQ(text.find("Cannot"), std::string::npos) << text;
 }
