@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <optional>
 
 namespace orvela {
 
@@ -25,8 +26,32 @@ constexpr int kButtonHeight = 36;
 constexpr int kButtonTop = 68;
 constexpr int kMenuWidth = 326;
 constexpr int kMenuHeight = 447;
+constexpr int kBarHeight = 23; // Panel9
+// The worksheet-mode notice below the menu, and the least room kept above and below it.
+constexpr int kNoticeWidth = 233;
+constexpr int kNoticeHeight = 37;
+constexpr int kNoticeGap = 8;
+// The caption under a start picture: Arial 13 px as designed, made smaller down to this size
+// until it fits the picture's width in two lines.
+constexpr int kCaptionPixels = 13;
+constexpr int kSmallestCaptionPixels = 7;
 
 int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+// A caption in at most two lines no wider than `width`: the first line as long as fits, broken at
+// a space. Nothing when the text cannot be set so in this font.
+std::optional<QStringList> twoLines(const QString& text, const QFontMetrics& fm, int width) {
+    if (fm.horizontalAdvance(text) <= width) return QStringList{text};
+    for (qsizetype i = text.lastIndexOf(QLatin1Char(' ')); i > 0;
+         i = text.lastIndexOf(QLatin1Char(' '), i - 1)) {
+        const QString first = text.left(i).trimmed();
+        if (fm.horizontalAdvance(first) > width) continue;
+        const QString second = text.mid(i + 1).trimmed();
+        if (fm.horizontalAdvance(second) > width) return std::nullopt;
+        return QStringList{first, second};
+    }
+    return std::nullopt;
+}
 
 QPixmap makeBackground(QSize size) {
     QPixmap pm(size);
@@ -66,6 +91,11 @@ void PictureBox::mouseMoveEvent(QMouseEvent* e) {
     QWidget::mouseMoveEvent(e);
 }
 
+void PictureBox::leaveEvent(QEvent* e) {
+    Q_EMIT mouseLeft();
+    QWidget::leaveEvent(e);
+}
+
 TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent)
     : QWidget(parent), shell_(shell), opener_(opener), screen_(screen) {
     setObjectName(QStringLiteral("Form1"));
@@ -86,11 +116,11 @@ TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent
 
     Panel9 = new Panel(this, colors::navy);
     Panel9->setObjectName(QStringLiteral("Panel9"));
-    Panel9->setGeometry(0, 0, screen_.width(), 23);
+    Panel9->setGeometry(0, 0, screen_.width(), kBarHeight);
     Panel9Label = new QLabel(QStringLiteral("Orvela – franska för svenska elever"), Panel9);
     Panel9Label->setFont(pixelFont(13));
     Panel9Label->setStyleSheet(QStringLiteral("color: white"));
-    Panel9Label->setGeometry(8, 0, screen_.width() - 16, 23);
+    Panel9Label->setGeometry(8, 0, screen_.width() - 16, kBarHeight);
 
     MenuPanel = new Panel(this, colors::navy, 3);
     MenuPanel->setObjectName(QStringLiteral("MenuPanel"));
@@ -119,7 +149,7 @@ TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent
 
     Shape1 = new Shape(this, Shape::RoundRect, colors::yellow, colors::black);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->resize(233, 37);
+    Shape1->resize(kNoticeWidth, kNoticeHeight);
     Shape1->hide();
     Label2 = new AutoLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -135,6 +165,7 @@ TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent
         pic->hide();
         BildImages[static_cast<std::size_t>(k)] = pic;
         connect(pic, &PictureBox::mouseMoved, this, [this, k] { BildImageMouseMove(k); });
+        connect(pic, &PictureBox::mouseLeft, this, [this, k] { BildImageMouseLeave(k); });
     }
     Label3 = new AutoLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -142,8 +173,10 @@ TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent
     Label4->setObjectName(QStringLiteral("Label4"));
     for (AutoLabel* l : {Label3, Label4}) {
         l->hide();
-        l->setFont(pixelFont(13));
+        l->setFont(pixelFont(kCaptionPixels));
         l->setTextColor(colors::white);
+        // A caption over its picture must not take the mouse from it (it would go and come back).
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     Testlabel = new AutoLabel(this);
     Testlabel->setObjectName(QStringLiteral("Testlabel"));
@@ -177,9 +210,12 @@ void TForm1::FormCreate() {
     shell_.KontrolleraScoreDir();
 
     // The menu is placed first so that the worksheet notice lies between it and the screen's
-    // bottom edge.
-    MenuPanel->move(MenuPanel->x(),
-                    Panel9->height() + (H - Panel9->height() - MenuPanel->height()) / 3);
+    // bottom edge. Where the space below is too small for the notice (a wide screen, whose
+    // height is small for its scale), the menu moves up to leave it room.
+    const int gap = scaled(kNoticeGap, windowScale_);
+    int menuTop = Panel9->height() + (H - Panel9->height() - MenuPanel->height()) / 3;
+    menuTop = std::min(menuTop, H - MenuPanel->height() - Shape1->height() - 2 * gap);
+    MenuPanel->move(MenuPanel->x(), std::max(menuTop, Panel9->height()));
     const int menuBottom = MenuPanel->y() + MenuPanel->height();
     Shape1->move((W - Shape1->width()) / 2, menuBottom + (H - menuBottom - Shape1->height()) / 2);
 
@@ -211,11 +247,14 @@ void TForm1::Skaltest() {
     if (scale >= 96 && scale < 102) scale = 100;
     scale = std::max(scale, 1);
     s.ScalePercent = static_cast<std::uint16_t>(scale);
-    if (scale != 100) scaleWindow(this, scale);
+    // The main window also fits the screen's height: the bar, the menu and the worksheet notice
+    // with room around it. (The scale comes from the width; a wide screen is low for it.)
+    const int designHeight = kBarHeight + kMenuHeight + kNoticeHeight + 3 * kNoticeGap;
+    windowScale_ = std::clamp(screen_.height() * 100 / designHeight, 1, scale);
+    if (windowScale_ != 100) scaleWindow(this, windowScale_);
 
-    Testlabel->setText(QStringLiteral("L"));
-    Testlabel->setFont(pointFont(12, true));
-    s.LayoutUnit = static_cast<std::uint16_t>(QFontMetrics(Testlabel->font()).horizontalAdvance(QStringLiteral("L")));
+    // The layout unit is measured in the scaled font, as every window's fonts are scaled.
+    s.LayoutUnit = static_cast<std::uint16_t>(layoutUnit(scale));
 }
 
 char TForm1::pictureSizeLetter(int screenWidth) {
@@ -252,50 +291,68 @@ void TForm1::BildImageMouseMove(int k) {
     SharedState& s = shell_.state();
     PictureBox* P = BildImages[static_cast<std::size_t>(k)];
     int n = s.StartPictures[static_cast<std::size_t>(k + 1)];
-    s.StartCaptionWanted = true;
-    AnsiText caption = shell_.GeBildText(n);
-    s.StartCaptionWanted = true; // asks dela_mening for the small caption font
-    shell_.dela_mening(2, MenuPanel->x(), caption, 2);
+    s.StartCaptionWanted = true; // the start-picture variant of the caption
+    const QString caption = toQString(shell_.GeBildText(n)).simplified();
+    s.StartCaptionWanted = false;
 
-    const int x = MenuPanel->x() + MenuPanel->width();
-    const int U = s.LayoutUnit;
-    Label3->setFont(pixelFont(scaled(13, s.ScalePercent)));
-    Label4->setFont(Label3->font());
-    Label3->setText(toQString(s.SplitLines[1]));
-    Label3->move(Label3->x(), P->y() + P->height());
-    if (k < 3) {
-        if (P->width() > Label3->width())
-            Label3->move(P->x() + (P->width() - Label3->width()) / 2, Label3->y());
-        else
-            Label3->move((MenuPanel->x() - Label3->width()) / 2 + U, Label3->y());
-    } else {
-        if (Label3->width() >= BildImages[5]->width())
-            Label3->move(x + U, Label3->y());
-        else
-            Label3->move(x + (P->width() - Label3->width()) / 2, Label3->y());
-        if (Label3->width() > screen_.width() - x) {
-            QFont f = Label3->font();
-            f.setPixelSize(std::max(1, f.pixelSize() - 1));
-            Label3->setFont(f);
-            Label4->setFont(f);
+    // The caption in two lines at most, in the designed size or smaller, as wide as its picture
+    // at the most.
+    const int width = P->width();
+    QFont font = pixelFont(scaled(kCaptionPixels, windowScale_));
+    QStringList lines;
+    for (int px = font.pixelSize(); px >= kSmallestCaptionPixels; --px) {
+        font.setPixelSize(px);
+        if (std::optional<QStringList> fit = twoLines(caption, QFontMetrics(font), width)) {
+            lines = *fit;
+            break;
         }
     }
-    if (!s.SplitLines[2].empty()) {
-        Label4->setText(toQString(s.SplitLines[2]));
-        Label4->move(Label3->x(), Label3->y() + Label3->height());
-        Label4->show();
-        Label4->raise();
-    } else {
-        Label4->hide();
+    if (lines.isEmpty()) {
+        // Not even the smallest size holds it: what does not fit is left out visibly.
+        const QFontMetrics fm(font);
+        lines = {fm.elidedText(caption, Qt::ElideRight, width)};
     }
+    Label3->setFont(font);
+    Label4->setFont(font);
+    Label3->setText(lines.value(0));
+    Label4->setText(lines.value(1));
+    const int blockWidth = std::max(Label3->width(), lines.size() > 1 ? Label4->width() : 0);
+    const int blockHeight = Label3->height() + (lines.size() > 1 ? Label4->height() : 0);
+
+    // Under the picture, centred; over its lower edge where the next picture or the screen's
+    // edge follows too closely below it.
+    const int left = P->x() + (P->width() - blockWidth) / 2;
+    const int slot = (screen_.height() - Panel9->height()) / 3;
+    const int slotBottom = Panel9->height() + (k % 3 + 1) * slot;
+    int top = P->y() + P->height();
+    const bool overPicture = top + blockHeight > slotBottom;
+    if (overPicture) top = std::max(P->y(), top - blockHeight);
+    for (AutoLabel* l : {Label3, Label4}) {
+        if (overPicture)
+            l->setBackground(colors::navy);
+        else
+            l->setAutoFillBackground(false);
+    }
+    Label3->move(left, top);
+    Label4->move(left, top + Label3->height());
+    Label4->setVisible(lines.size() > 1);
+    Label4->raise();
     Label3->show();
     Label3->raise();
+    captionOwner_ = k;
+}
+
+void TForm1::BildImageMouseLeave(int k) {
+    if (k != captionOwner_) return;
+    Label3->hide();
+    Label4->hide();
+    captionOwner_ = -1;
 }
 
 void TForm1::Button7Click() {
     SharedState& s = shell_.state();
     s.ExerciseMode = s.ExerciseMode == Mode::Worksheet ? Mode::Practice : Mode::Worksheet;
-    const int U = s.LayoutUnit;
+    const int U = layoutUnit(windowScale_);
     if (s.ExerciseMode == Mode::Worksheet) {
         button(7)->setText(QStringLiteral("Avaktivera arbetsblad"));
         for (int b : {1, 3, 4, 6}) button(b)->setEnabled(false);

@@ -24,9 +24,11 @@ public:
     const QImage& image() const { return image_; }
 Q_SIGNALS:
     void mouseMoved();
+    void mouseLeft();
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
@@ -44,6 +46,11 @@ public:
 
     void Button7Click();
     void BildImageMouseMove(int k); // k = 0..5: BildImage11, 12, 13, 21, 22, 23
+    // The mouse has left picture k: its caption goes.
+    void BildImageMouseLeave(int k);
+    // The percentage the main window is scaled by: ScalePercent, or less where the menu and the
+    // worksheet notice below it would not fit the screen's height at ScalePercent.
+    int windowScale() const { return windowScale_; }
     // The size letter of the start pictures for a screen width: "L", "M" or "S".
     static char pictureSizeLetter(int screenWidth);
 
@@ -56,6 +63,8 @@ private:
     WindowOpener& opener_;
     QSize screen_;
     std::function<void()> worksheetReset_;
+    int windowScale_ = 100;
+    int captionOwner_ = -1; // the picture whose caption is shown, -1 for none
 
     QLabel* Image1 = nullptr;
     Panel* Panel9 = nullptr;

@@ -3,6 +3,7 @@
 #include "ContentPaths.h"
 #include "DiagnosisLock.h"
 #include "DiagnosisRecordCodec.h"
+#include "SystemError.h"
 
 #include <fstream>
 #include <system_error>
@@ -80,7 +81,7 @@ DiagnosisFile::PutAside DiagnosisFile::putAside(const std::string& stamp) const 
     fs::rename(*file, out.newPath, ec);
     if (ec) {
         out.result = PutAside::Result::NotRenamed;
-        out.error = ec.message();
+        out.error = systemErrorText(ec);
         return out;
     }
     out.result = PutAside::Result::Done;

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvela {
 
@@ -98,6 +99,20 @@ public:
     virtual int textWidth(const AnsiText& text) = 0;
     virtual int textHeight(const AnsiText& text) = 0;
 };
+
+// A printed line broken into lines that fit a width: the first line at the text's own position,
+// the following ones `indent` pixels further right, under the start of the text proper.
+struct WrappedLine {
+    std::vector<AnsiText> lines;
+    int indent = 0; // pixels
+};
+
+// Breaks `text` into lines no wider than `width` pixels in the printer's current font, so that
+// nothing runs off the page: at a space where it can, inside a word that is longer than a whole
+// line where it must. The lines after the first are indented to the text proper, past the leading
+// spaces and a number such as "12. " ("   9. question", "       answer"), and lose the spaces
+// where they were broken. A text that fits comes back whole.
+WrappedLine wrapPrintLine(Printing& printer, const AnsiText& text, int width);
 
 // Millimetres on an A4 page (210 x 297 mm) and the pixels of a printed page.
 struct PageScale {

@@ -135,9 +135,12 @@ std::optional<std::filesystem::path> findRuleFile(const ContentPaths& paths, int
     return p;
 }
 
-int countRuleFiles(const ContentPaths& paths, int programNumber) {
-    int pages = 0;
-    while (pages < 99 && findRuleFile(paths, programNumber, pages + 1)) ++pages;
+std::vector<int> existingRulePages(const ContentPaths& paths, int programNumber) {
+    const int inTable = rulePageCount(programNumber);
+    const int last = inTable > 0 ? inTable : kRuleMaxPages;
+    std::vector<int> pages;
+    for (int page = 1; page <= last; ++page)
+        if (findRuleFile(paths, programNumber, page)) pages.push_back(page);
     return pages;
 }
 

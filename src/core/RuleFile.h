@@ -64,9 +64,12 @@ int rulePageCount(int programNumber);
 // The rule file of a page in the content's DATA directory, found without regard to letter case.
 std::optional<std::filesystem::path> findRuleFile(const ContentPaths& paths, int programNumber,
                                                   int page);
-// The number of pages a program has in DATA: pages 1, 2, ... as long as their files exist (at
-// most 99). For a program that is not in the table.
-int countRuleFiles(const ContentPaths& paths, int programNumber);
+// The largest page number a rule file can have.
+inline constexpr int kRuleMaxPages = 99;
+// The pages of a program whose files are in DATA, in order: among the pages of the course's
+// table, or among pages 1 to 99 for a program that is not in the table. A missing page leaves a
+// gap in the numbers, and the pages after it are still found.
+std::vector<int> existingRulePages(const ContentPaths& paths, int programNumber);
 
 // Reads a rule page. Whatever the file holds, a page comes back: missing lines leave their
 // cells empty, a value that is not a number counts as 0, NUL bytes are dropped and over-long

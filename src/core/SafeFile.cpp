@@ -1,5 +1,7 @@
 #include "SafeFile.h"
 
+#include "SystemError.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -50,7 +52,7 @@ bool replaceFile(const fs::path& target, std::string_view data, const fs::path& 
                  std::string& error) {
     int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
-        error = std::strerror(errno);
+        error = systemErrorText(errno);
         return false;
     }
     bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
@@ -64,7 +66,7 @@ bool replaceFile(const fs::path& target, std::string_view data, const fs::path& 
         savedErrno = errno;
     }
     if (!ok) {
-        error = std::strerror(savedErrno);
+        error = systemErrorText(savedErrno);
         ::unlink(scratch.c_str());
         return false;
     }
@@ -78,29 +80,53 @@ bool replaceFile(const fs::path& target, std::string_view data, std::string& err
     return replaceFile(target, data, scratch, error);
 }
 
-DirectoryLock::DirectoryLock(const fs::path& lockFile, int timeoutMs) {
-    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    struct flock fl {};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+namespace {
+
+// The file descriptor still names the file at `path` (it has not been removed or replaced).
+bool isFileAt(int fd, const fs::path& path) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
+} // namespace
+
+DirectoryLock::DirectoryLock(const fs::path& lockFile, int timeoutMs) : path_(lockFile) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        if (::fcntl(fd, F_SETLK, &fl) == 0) {
+        int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) return;
+        struct flock fl {};
+        fl.l_type = F_WRLCK;
+        fl.l_whence = SEEK_SET;
+        bool got = false;
+        for (;;) {
+            if (::fcntl(fd, F_SETLK, &fl) == 0) {
+                got = true;
+                break;
+            }
+            if ((errno != EACCES && errno != EAGAIN && errno != EINTR) ||
+                std::chrono::steady_clock::now() >= deadline)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        if (got && isFileAt(fd, lockFile)) {
             fd_ = fd;
             return;
         }
-        if ((errno != EACCES && errno != EAGAIN && errno != EINTR) ||
-            std::chrono::steady_clock::now() >= deadline) {
-            ::close(fd);
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // Not obtained, or obtained on a file its holder has removed meanwhile: closing lets go of
+        // that file without touching the one at the path.
+        ::close(fd);
+        if (!got || std::chrono::steady_clock::now() >= deadline) return;
     }
 }
 
 DirectoryLock::~DirectoryLock() {
-    if (fd_ >= 0) ::close(fd_); // closing releases the lock
+    if (fd_ < 0) return;
+    // Removed while still held, so that nobody can lock it between the removal and the release.
+    ::unlink(path_.c_str());
+    ::close(fd_); // closing releases the lock
 }
 
 bool canCreateFileIn(const fs::path& dir, std::string_view probeName) {

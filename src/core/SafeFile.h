@@ -27,6 +27,12 @@ bool replaceFile(const fs::path& target, std::string_view data, std::string& err
 
 // An exclusive lock on a lock file, held from construction until destruction. Waits up to
 // `timeoutMs` for another holder; locked() tells whether it was obtained.
+//
+// The lock file exists only while the lock is held: the holder removes it before it lets go, so
+// no stale file is left in the directory. A copy of the program that was waiting on the file
+// just removed then holds a lock on a file that is no longer there; it sees that the file at the
+// path is not the one it locked and tries again with a new file. A lock is therefore only ever
+// held on the file the path names, and a file is only removed by the copy that holds its lock.
 class DirectoryLock {
 public:
     DirectoryLock(const fs::path& lockFile, int timeoutMs = 10000);
@@ -36,6 +42,7 @@ public:
     bool locked() const { return fd_ >= 0; }
 
 private:
+    fs::path path_;
     int fd_ = -1;
 };
 

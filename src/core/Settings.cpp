@@ -131,9 +131,9 @@ bool Shell::DiagnosFileWish(const std::string& dir) {
     std::error_code ec;
     if (fs::is_directory(resultPath, ec)) {
         if (!canCreateFileIn(resultPath, "temp.dtt"))
-            showMessage("Diagnosen kan inte sparas i katalogen" + result);
+            showMessage("Diagnosen kan inte sparas i katalogen " + result);
     } else if (!fs::create_directories(resultPath, ec) || ec) {
-        showMessage("Kan inte skapa katalogen" + result);
+        showMessage("Kan inte skapa katalogen " + result);
     }
     return false;
 }

@@ -59,29 +59,66 @@ PrintOutcome WorksheetPrintout::SkrivutFraga(Printing& printer, const Worksheet&
     font(kBodyPoints);
     const int lineMm = std::max(1, scale_.YPixelTillmm(printer.textHeight(kSample)));
 
+    const Printed printed = wrapSheet(worksheet, sheet);
     bool ok = true;
     for (int copy = 0; ok && copy < std::max(1, choice.copies); ++copy)
-        ok = printCopy(worksheet, sheet, lineMm);
+        ok = printCopy(printed, lineMm);
     printer.finish();
     printer_ = nullptr;
     return ok ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-bool WorksheetPrintout::printCopy(const Worksheet& worksheet, Sheet sheet, int lineMm) {
+void WorksheetPrintout::setStyle(Style style) {
+    switch (style) {
+    case Style::Heading: font(kHeadingPoints, true); break;
+    case Style::Note: font(kBodyPoints, true); break;
+    case Style::Body: font(kBodyPoints); break;
+    }
+}
+
+WorksheetPrintout::Printed WorksheetPrintout::wrapSheet(const Worksheet& worksheet, Sheet sheet) {
+    Printed out;
+    const int width = X(kRightMm) - X(kLeftMm);
+    const std::vector<WorksheetLine>& lines = worksheet.lines(sheet);
+    auto add = [&](const WorksheetLine& line, Style style) {
+        setStyle(style);
+        const WrappedLine wrapped = wrapPrintLine(*printer_, line.text, width);
+        for (std::size_t k = 0; k < wrapped.lines.size(); ++k) {
+            out.lines.add(Sheet::Questions, k == 0 ? line.kind : LineKind::Continuation,
+                          wrapped.lines[k]);
+            out.styles.push_back(style);
+            out.indents.push_back(k == 0 ? 0 : wrapped.indent);
+            out.firstPart.push_back(k == 0);
+        }
+    };
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind != LineKind::Heading) {
+            add(lines[i], Style::Body);
+            continue;
+        }
+        const bool note = worksheet.InstruktionFinns(i, sheet);
+        add(lines[i], Style::Heading);
+        if (note) add(lines[++i], Style::Note);
+    }
+    font(kBodyPoints);
+    return out;
+}
+
+bool WorksheetPrintout::printCopy(const Printed& printed, int lineMm) {
     Printing& p = *printer_;
     if (!p.beginJob()) return false;
     s_.WorksheetNewPage = 1;
     SkrivProgramRubrik();
     font(kBodyPoints);
 
-    const std::vector<WorksheetLine>& lines = worksheet.lines(sheet);
+    const std::vector<WorksheetLine>& lines = printed.lines.lines(Sheet::Questions);
     bool pageHasLines = false;
     std::size_t i = 0;
     while (i < lines.size()) {
         const WorksheetLine& line = lines[i];
         if (line.kind == LineKind::Heading) PrintY += 2;
-        if (startsNewPage(line.kind, worksheet.UppgiftTillNySida(i, sheet), PrintY, lineMm,
-                          pageHasLines)) {
+        if (startsNewPage(line.kind, printed.lines.UppgiftTillNySida(i, Sheet::Questions), PrintY,
+                          lineMm, pageHasLines)) {
             ++s_.WorksheetPageNumber;
             p.endJob();
             if (!p.beginJob()) return false;
@@ -92,25 +129,19 @@ bool WorksheetPrintout::printCopy(const Worksheet& worksheet, Sheet sheet, int l
             pageHasLines = false;
             continue; // the same line again, on the new page
         }
-        if (line.kind == LineKind::Heading) {
-            font(kHeadingPoints, true);
+        const Style style = printed.styles[i];
+        setStyle(style);
+        if (style == Style::Heading && printed.firstPart[i]) {
             PrintY += lineMm;
-            text(kLeftMm, PrintY, line.text);
-            font(kBodyPoints, true);
-            if (worksheet.InstruktionFinns(i, sheet)) {
-                PrintY += lineMm + 1;
-                text(kLeftMm, PrintY, lines[i + 1].text);
-                ++i;
-            }
-            font(kBodyPoints);
         } else {
             if (line.kind == LineKind::Item) PrintY += 2;
             PrintY += lineMm + 1;
-            text(kLeftMm, PrintY, line.text);
         }
+        p.drawText(X(kLeftMm) + printed.indents[i], Y(PrintY), line.text);
         pageHasLines = true;
         ++i;
     }
+    font(kBodyPoints);
     p.endJob();
     return true;
 }

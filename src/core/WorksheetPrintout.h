@@ -27,6 +27,7 @@ bool startsNewPage(LineKind kind, int room, int printY, int lineMm, bool pageHas
 class WorksheetPrintout {
 public:
     static constexpr int kLeftMm = 20;
+    static constexpr int kRightMm = 200; // no text runs past this; longer lines are wrapped
     static constexpr int kPageFullMm = 276;
     static constexpr int kRoomPerLineMm = 8;
     static constexpr int kLowestLineMm = 290; // no line ends below this
@@ -56,16 +57,30 @@ public:
     int PrintSheet = 1; // 1 question sheet, 2 answer sheet
 
 private:
+    // How a printed line is set: a heading, its note, or the body text.
+    enum class Style { Heading, Note, Body };
+    // The sheet as printed: every line wrapped to the page, a wrapped part being a continuation
+    // line of its own, so that page breaks keep it with its item.
+    struct Printed {
+        Worksheet lines;
+        std::vector<Style> styles;
+        std::vector<int> indents; // pixels right of the left margin
+        std::vector<bool> firstPart; // the line's first (or only) part
+    };
+
     SharedState& s_;
     Printing* printer_ = nullptr;
     PageScale scale_;
+
+    void setStyle(Style style);
+    Printed wrapSheet(const Worksheet& worksheet, Sheet sheet);
 
     int X(double mm) const { return scale_.XmmTillPixel(mm); }
     int Y(double mm) const { return scale_.YmmTillPixel(mm); }
     void font(int points, bool bold = false);
     void text(double xMm, double yMm, const AnsiText& t);
     // Prints one copy; false when a job could not be started.
-    bool printCopy(const Worksheet& worksheet, Sheet sheet, int lineMm);
+    bool printCopy(const Printed& printed, int lineMm);
 };
 
 } // namespace orvela

@@ -45,7 +45,7 @@ const std::vector<const char*>& TDiag::helpLines() {
         "- Du får då för säkerhets skull en fråga om du verkligen vill ta bort din diagnos",
         "- Gör du detta försvinner diagnosen från listan och kan inte återskapas",
         "2. Om du är administratör av datorprogrammet gör du så här. ",
-        "- Klicka på Ny person ",
+        "- Klicka på Nouvel utilisateur ",
         "- Skriv Väktor i rutan ",
         "- Skriv lösenordet som till en början är QORMADEX",
         "- Du kan då välja mellan följande alternativ: ",

@@ -141,16 +141,19 @@ void Tdiaprot::FormCreate() {
     Label1->setGeometry(0, 0, W, titleHeight);
     const int rowHeight = std::max(1, (H - titleHeight - panelHeight) / kRows - 2);
 
-    // The grid's font as designed, or smaller where the programme numbers would not fit the
-    // first column (3U) or a line would not fit its row.
-    const int firstColumn = 3 * u;
+    // The grid's font as designed, or smaller where a line would not fit its row. The first
+    // column is 3U wide, or as wide as the programme numbers need in that font (the unit and the
+    // font grow alike, but are rounded apart).
+    auto numbersWidth = [](const QFontMetrics& fm) {
+        return std::max(fm.horizontalAdvance(QStringLiteral("  No")),
+                        fm.horizontalAdvance(QStringLiteral("  18"))) +
+               1 + ProtocolGrid::kLineWidth;
+    };
     int gridPixels = scaled(16, percent);
-    for (; gridPixels > 8; --gridPixels) {
-        const QFontMetrics fm(pixelFont(gridPixels, true));
-        const int widest = std::max(fm.horizontalAdvance(QStringLiteral("  No")),
-                                    fm.horizontalAdvance(QStringLiteral("  18")));
-        if (widest + 1 + ProtocolGrid::kLineWidth <= firstColumn && fm.height() <= rowHeight) break;
-    }
+    for (; gridPixels > 8; --gridPixels)
+        if (QFontMetrics(pixelFont(gridPixels, true)).height() <= rowHeight) break;
+    const int firstColumn =
+        std::max(3 * u, numbersWidth(QFontMetrics(pixelFont(gridPixels, true))));
     const QFont gridFont = pixelFont(gridPixels, true);
     StringGrid1->setFont(gridFont);
     TestLabel->setFont(gridFont);

@@ -129,15 +129,21 @@ void TRegelform::FormShow() {
 }
 
 void TRegelform::KollaAntalRegler() {
-    pageCount_ = rulePageCount(ruleNumber_);
-    // Rules a teacher has added for an exercise the table does not know.
-    if (pageCount_ == 0) pageCount_ = countRuleFiles(shell().paths(), ruleNumber_);
+    // A page whose file is missing is left out: the pages that exist are shown and numbered
+    // among themselves. (Rules a teacher has added for an exercise the table does not know are
+    // found the same way.)
+    pageFiles_ = existingRulePages(shell().paths(), ruleNumber_);
+    pageCount_ = static_cast<int>(pageFiles_.size());
     currentPage_ = 1;
 }
 
 bool TRegelform::HemtaRegel(int page) {
-    const std::string name = ruleFileName(ruleNumber_, page);
-    std::optional<fs::path> file = findRuleFile(shell().paths(), ruleNumber_, page);
+    // Without any page the first one is asked for, and the pupil told that it is missing.
+    const int filePage = page >= 1 && page <= pageCount_
+                             ? pageFiles_[static_cast<std::size_t>(page - 1)]
+                             : page;
+    const std::string name = ruleFileName(ruleNumber_, filePage);
+    std::optional<fs::path> file = findRuleFile(shell().paths(), ruleNumber_, filePage);
     std::optional<RulePage> read = file ? readRuleFile(*file) : std::nullopt;
     if (!read) {
         shell().showMessage("Filen " + name + " finns inte eller är felaktig");

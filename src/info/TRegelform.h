@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSize>
 #include <QToolButton>
+#include <vector>
 
 #include "Window.h"
 
@@ -22,9 +23,11 @@ public:
     // As above, on a screen of the given size (tests, pictures of the pages).
     TRegelform(AppContext& context, int ruleNumber, QSize screen, QWidget* parent = nullptr);
 
-    // Sets the page count from the program number and the current page to 1.
+    // Finds the pages whose files exist (the course's table gives the program's pages), sets the
+    // page count to their number and the current page to 1.
     void KollaAntalRegler();
-    // Reads page `page` into the rule page; false (after telling the pupil) when it cannot.
+    // Reads page `page` (1..page count, counted among the pages that exist) into the rule page;
+    // false (after telling the pupil) when it cannot.
     bool HemtaRegel(int page);
     // Draws the rule page on the picture.
     void VisaRegel();
@@ -54,6 +57,7 @@ private:
     QSize screen_;
     int pageCount_ = 0;
     int currentPage_ = 1;
+    std::vector<int> pageFiles_; // the page number in the file name of each page shown
     RulePage page_;
     double scaleFactor_ = 1.0;
     double drawScale_ = 1.0;

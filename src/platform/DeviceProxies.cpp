@@ -1,11 +1,26 @@
 #include "DeviceProxies.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibrary>
+#include <QRegularExpression>
 
 namespace orvela {
 
 namespace {
+
+// Why the module `base` (its path without the suffix) could not be loaded, in Swedish: the
+// system's own text is English.
+QString loadFailure(const QString& base, const QString& systemText) {
+    const QString file = base + QStringLiteral(".so");
+    if (!QFileInfo::exists(file)) return QStringLiteral("filen %1 finns inte").arg(file);
+    static const QRegularExpression missingLibrary(
+        QStringLiteral("([^\\s:(]+): cannot open shared object file"));
+    const QRegularExpressionMatch m = missingLibrary.match(systemText);
+    if (m.hasMatch())
+        return QStringLiteral("biblioteket %1, som den behöver, finns inte").arg(m.captured(1));
+    return QStringLiteral("den kan inte laddas: ") + systemText;
+}
 
 // The device module beside the program; nullptr (with the reason in `error`) when it cannot be
 // loaded.
@@ -13,12 +28,13 @@ QLibrary* deviceModule(QString& error) {
     static QLibrary* library = nullptr;
     static QString failure;
     if (!library && failure.isEmpty()) {
-        auto* lib = new QLibrary(QCoreApplication::applicationDirPath() +
-                                 QStringLiteral("/orvela-devices"));
+        const QString base =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/orvela-devices");
+        auto* lib = new QLibrary(base);
         if (lib->load()) {
             library = lib;
         } else {
-            failure = lib->errorString();
+            failure = loadFailure(base, lib->errorString());
             delete lib;
         }
     }

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace orvela {
 
@@ -17,17 +18,44 @@ QWidget* dialogParent() {
 }
 } // namespace
 
+void QtMessages::swedishButtons(QMessageBox& box) {
+    static const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Yes, "&Ja"},
+        {QMessageBox::No, "&Nej"},
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Cancel, "Avbryt"},
+    };
+    for (const auto& [which, caption] : captions)
+        if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
+}
+
+std::unique_ptr<QMessageBox> QtMessages::makeBox(Kind kind, std::string_view text,
+                                                 QWidget* parent) {
+    const QMessageBox::Icon icon = kind == Kind::Information ? QMessageBox::Information
+                                   : kind == Kind::Warning   ? QMessageBox::Warning
+                                                             : QMessageBox::Question;
+    const QMessageBox::StandardButtons buttons =
+        kind == Kind::Question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    auto box = std::make_unique<QMessageBox>(icon, QStringLiteral("Orvela"), qs(text), buttons,
+                                             parent);
+    if (kind == Kind::Question) {
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
+    }
+    swedishButtons(*box);
+    return box;
+}
+
 void QtMessages::information(std::string_view text) {
-    QMessageBox::information(dialogParent(), QStringLiteral("Orvela"), qs(text));
+    makeBox(Kind::Information, text, dialogParent())->exec();
 }
 
 void QtMessages::warning(std::string_view text) {
-    QMessageBox::warning(dialogParent(), QStringLiteral("Orvela"), qs(text));
+    makeBox(Kind::Warning, text, dialogParent())->exec();
 }
 
 bool QtMessages::confirm(std::string_view text) {
-    return QMessageBox::question(dialogParent(), QStringLiteral("Orvela"), qs(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return makeBox(Kind::Question, text, dialogParent())->exec() == QMessageBox::Yes;
 }
 
 DateTime SystemClock::now() {

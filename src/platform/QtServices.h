@@ -6,14 +6,26 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
+class QMessageBox;
+
 namespace orvela {
 
-// Message boxes over the active window.
+// Message boxes over the active window, with Swedish buttons.
 class QtMessages : public Messages {
 public:
     void information(std::string_view text) override;
     void warning(std::string_view text) override;
     bool confirm(std::string_view text) override;
+
+    enum class Kind { Information, Warning, Question };
+    // The box as it is shown: "OK" for information and warnings, "Ja" and "Nej" for a question
+    // (Esc answers Nej).
+    static std::unique_ptr<QMessageBox> makeBox(Kind kind, std::string_view text,
+                                                QWidget* parent = nullptr);
+    // Gives the standard buttons of a box their Swedish captions ("Ja", "Nej", "OK", "Avbryt").
+    static void swedishButtons(QMessageBox& box);
 };
 
 class SystemClock : public Clock {

@@ -1,6 +1,7 @@
 #include "Scaling.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QWidget>
 #include <cmath>
 
@@ -8,6 +9,12 @@ namespace orvela {
 
 int scaled(int v, int percent) {
     return static_cast<int>(std::lround(v * percent / 100.0));
+}
+
+int layoutUnit(int percent) {
+    QFont font = pointFont(12, true);
+    if (percent > 0 && percent != 100) scaleFont(font, percent);
+    return std::max(1, QFontMetrics(font).horizontalAdvance(QLatin1Char('L')));
 }
 
 void scaleFont(QFont& font, int percent) {

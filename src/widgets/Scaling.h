@@ -2,6 +2,11 @@
 // Scaling a window by ScalePercent: its geometry and the geometry and font sizes of all its
 // children grow or shrink by the same factor. Windows call it in their creation when the
 // program's ScalePercent is not 100.
+//
+// One rule holds for everything a window sizes: fonts, controls and the margins between them all
+// grow with ScalePercent. The layout unit (LayoutUnit, the margin and spacing of every window) is
+// therefore measured in the scaled font, so that a caption keeps its margin inside its button and
+// a grid's text can grow with its cells on a large screen.
 
 class QWidget;
 class QFont;
@@ -13,6 +18,9 @@ void scaleWindow(QWidget* window, int percent);
 void scaleFont(QFont& font, int percent);
 // v * percent / 100, rounded.
 int scaled(int v, int percent);
+// The layout unit at a scale: the width of the letter "L" in Arial bold 12 point scaled by
+// percent, as every font of a window is.
+int layoutUnit(int percent);
 
 } // namespace orvela
 

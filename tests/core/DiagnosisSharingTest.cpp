@@ -2,12 +2,14 @@
 // copy killed in the middle of its stores leaves a whole, readable diagnosis file.
 
 #include "DiagnosisFile.h"
+#include "DiagnosisLock.h"
 #include "DiagnosisRecordCodec.h"
 #include "Fakes.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -134,4 +136,72 @@ TEST(DiagnosisSharing, ACopyKilledWhileStoringLeavesAWholeFile) {
     ProgramCopy next(content.root());
     EXPECT_EQ(next.storePupils("L", 1), 0);
     EXPECT_EQ(DiagnosisFile(dir).read().records.size(), 2u * kPupilsPerCopy);
+}
+
+// The lock file is there only while a copy holds the lock. A copy that gives up waiting leaves
+// the holder's file alone, and a copy that was waiting when the holder removed its file locks
+// the new file at the path, never the removed one (which would let a third copy in beside it).
+TEST(DiagnosisSharing, TheLockFileGoesWithTheHolderAndNeverFromUnderAnother) {
+    TempContent content;
+    const fs::path dir = content.root() / "RESULTAT";
+    fs::create_directories(dir);
+    const fs::path lockFile = dir / kDiagnosisLockName;
+    {
+        DiagnosisLock lock(dir);
+        ASSERT_TRUE(lock.locked());
+        EXPECT_TRUE(fs::exists(lockFile));
+    }
+    EXPECT_FALSE(fs::exists(lockFile)) << "removed when the lock is released";
+    {
+        ProgramCopy copy(content.root());
+        EXPECT_EQ(copy.storePupils("M", 1), 0);
+    }
+    EXPECT_FALSE(fs::exists(lockFile)) << "nothing left after storing";
+
+    // Another process holds the lock until it is told to let go.
+    int held[2], release[2];
+    ASSERT_EQ(pipe(held), 0);
+    ASSERT_EQ(pipe(release), 0);
+    pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        DirectoryLock lock(lockFile, 1000);
+        char c = lock.locked() ? 'y' : 'n';
+        if (write(held[1], &c, 1) != 1) _exit(2);
+        if (read(release[0], &c, 1) != 1) _exit(3);
+        _exit(0);
+    }
+    char c = 0;
+    ASSERT_EQ(read(held[0], &c, 1), 1);
+    ASSERT_EQ(c, 'y');
+    {
+        DirectoryLock impatient(lockFile, 50);
+        EXPECT_FALSE(impatient.locked());
+    }
+    EXPECT_TRUE(fs::exists(lockFile)) << "a copy that did not get the lock removes nothing";
+
+    // This process waits on the holder's file while the holder removes it and lets go.
+    std::unique_ptr<DirectoryLock> waiter;
+    std::thread waiting([&] { waiter = std::make_unique<DirectoryLock>(lockFile, 10000); });
+    usleep(100000); // lets the waiter open the holder's file first
+    ASSERT_EQ(write(release[1], "x", 1), 1);
+    waiting.join();
+    int status = 0;
+    ASSERT_EQ(waitpid(holder, &status, 0), holder);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(waiter && waiter->locked());
+    EXPECT_TRUE(fs::exists(lockFile)) << "the waiter holds the file at the path";
+
+    pid_t third = fork();
+    ASSERT_GE(third, 0);
+    if (third == 0) {
+        DirectoryLock lock(lockFile, 50);
+        _exit(lock.locked() ? 1 : 0);
+    }
+    ASSERT_EQ(waitpid(third, &status, 0), third);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a third copy got in beside";
+    waiter.reset();
+    EXPECT_FALSE(fs::exists(lockFile));
+    for (int fd : {held[0], held[1], release[0], release[1]})
+        close(fd);
 }

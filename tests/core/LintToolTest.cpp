@@ -30,6 +30,12 @@ std::vector<std::string> goodFile(WindowKind kind) {
         return {"$Genus", "Je mange <du> pain.#Jag äter bröd.",
                 "<Du> pain, s'il vous plaît.#Bröd, tack.",
                 "Elle boit <de la> soupe.#Hon äter soppa."};
+    case WindowKind::TFormer:
+        return {"$Oregelbundna verb", "être, présent#je suis#tu es#il est#nous sommes#vous êtes",
+                "avoir, présent#j'ai#tu as#il a#nous avons#vous avez#&j' ai"};
+    case WindowKind::Tskriv2:
+        return {"$Komparation", "grand#plus grand#le plus grand#stor - större - störst",
+                "petit#plus petit#le plus petit#liten - mindre - minst"};
     default: return {"$Övning", "hus#maison", "katt#chat"};
     }
 }
@@ -189,6 +195,83 @@ TEST_F(LintTree, EachFaultIsReportedOnItsLine) {
         EXPECT_TRUE(has(out, at(c.file, c.line) + c.finding)) << out;
         EXPECT_EQ(countOf(out, ": fel: "), 1) << out;
     }
+}
+
+// The verb table and the second translation exercise, read as their windows read them: the five
+// forms of a verb, and the two answers with the Swedish line.
+TEST_F(LintTree, VerbTablesAndTwoAnswerItemsAreCheckedAsTheirWindowsReadThem) {
+    using K = WindowKind;
+    fill(K::TFormer);
+    fill(K::Tskriv2);
+    auto [goodStatus, good] = lint("TFormer,Tskriv2");
+    EXPECT_EQ(goodStatus, 0) << good;
+    EXPECT_TRUE(has(good, "Kontrollerade 6 filer: 0 fel, 0 varningar.")) << good;
+
+    struct Case {
+        K kind;
+        const char* file;
+        std::vector<std::string> lines;
+        int line;
+        const char* finding;
+    };
+    const std::string longForm(50, 'x');
+    const Case cases[] = {
+        {K::TFormer,
+         "FRA56510.DAT",
+         {"$Tema", "être, présent#je suis"},
+         2,
+         "fel: fälten 3, 4, 5, 6 saknas; verbtabellen behöver fem former"},
+        {K::TFormer,
+         "FRDI12.DAT",
+         {"aller#je vais#tu vas#  #nous allons#vous allez"},
+         1,
+         "fel: fält 4 saknas; verbtabellen behöver fem former"},
+        {K::TFormer, "FROVN112.DAT", {"#je vais#tu vas#il va#nous allons#vous allez"}, 1,
+         "fel: fält 1 (verbet och det som efterfrågas) saknas"},
+        {K::TFormer,
+         "FRA56510.DAT",
+         {"aller#je vais#tu vas#&il va#nous allons#vous allez"},
+         1,
+         "fel: fält 4 börjar med \"&\" men är en av de fem formerna"},
+        {K::Tskriv2,
+         "FRA52110.DAT",
+         {"grand#plus grand"},
+         1,
+         "fel: fält 3 (andra svaret) saknas; uppgiften kan aldrig besvaras rätt"},
+        {K::Tskriv2,
+         "FRDI08.DAT",
+         {"$Komparation", "grand# #le plus grand#stor"},
+         2,
+         "fel: fält 2 (första svaret) saknas"},
+        {K::Tskriv2, "FROVN108.DAT", {" #plus grand#le plus grand#stor"}, 1,
+         "fel: fält 1 (frågan) saknas"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.finding);
+        tree = std::make_unique<TempContent>();
+        fill(c.kind);
+        tree->write("DATA/" + std::string(c.file), c.lines);
+        auto [status, out] = lint(windowKindName(c.kind));
+        EXPECT_EQ(status, 1) << out;
+        EXPECT_TRUE(has(out, at(c.file, c.line) + c.finding)) << out;
+        EXPECT_EQ(countOf(out, ": fel: "), 1) << out;
+    }
+
+    // What the pupil can still answer is a warning only.
+    tree = std::make_unique<TempContent>();
+    fill(K::TFormer);
+    fill(K::Tskriv2);
+    tree->write("DATA/FRA56510.DAT", {"long#" + longForm + "#b#c#d#e", "kort#" + longForm +
+                                          "#b#c#d#e#&a"});
+    tree->write("DATA/FRA52110.DAT", {"grand#plus grand#le plus grand"});
+    auto [status, out] = lint("TFormer,Tskriv2");
+    EXPECT_EQ(status, 0) << out;
+    EXPECT_TRUE(has(out, at("FRA56510.DAT", 1) +
+                             "varning: formen i fält 2 är längre än 45 tecken"))
+        << out;
+    EXPECT_TRUE(has(out, at("FRA52110.DAT", 1) + "varning: fält 4 (den svenska raden) saknas"))
+        << out;
+    EXPECT_TRUE(has(out, "0 fel, 2 varningar.")) << "a short alternative can be typed\n" << out;
 }
 
 TEST_F(LintTree, ScrambledLinesAreUnscrambledBeforeTheyAreChecked) {

@@ -64,8 +64,14 @@ TEST(RuleFiles, NamesPageCountsAndLookupWithoutRegardToLetterCase) {
     ContentPaths paths(content.root());
     EXPECT_TRUE(findRuleFile(paths, 70000, 1).has_value());
     EXPECT_FALSE(findRuleFile(paths, 70000, 3).has_value());
-    EXPECT_EQ(countRuleFiles(paths, 70000), 2) << "counting stops at the first missing page";
-    EXPECT_EQ(countRuleFiles(paths, 70001), 0);
+    EXPECT_EQ(existingRulePages(paths, 70000), (std::vector<int>{1, 2, 4}))
+        << "a missing page does not hide the pages after it";
+    EXPECT_TRUE(existingRulePages(paths, 70001).empty());
+    content.writeRaw("DATA/R51120.R01", ruleFile());
+    content.writeRaw("DATA/R51120.R03", ruleFile());
+    content.writeRaw("DATA/R51120.R04", ruleFile());
+    EXPECT_EQ(existingRulePages(paths, 51120), (std::vector<int>{1, 3}))
+        << "a program in the table has no pages beyond its count";
 }
 
 // ---- reading ----
@@ -286,7 +292,8 @@ TEST(SampleCourseRules, EveryRuleNumberHasItsPagesAndEachPageReadsCleanly) {
                        55500, 56130, 56410, 56600, 56700, 56810, 57000, 63110}) {
         const int pages = rulePageCount(number);
         ASSERT_GT(pages, 0) << number;
-        EXPECT_EQ(countRuleFiles(paths, number), pages) << number;
+        EXPECT_EQ(existingRulePages(paths, number).size(), static_cast<std::size_t>(pages))
+            << number;
         for (int page = 1; page <= pages; ++page) {
             SCOPED_TRACE(ruleFileName(number, page));
             std::vector<std::string> problems;

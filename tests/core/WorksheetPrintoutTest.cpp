@@ -231,3 +231,55 @@ TEST_F(PrintoutFixture, AnEmptySheetACancelledDialogAndAFailingPrinter) {
     EXPECT_TRUE(printer.jobs[0].ended);
     EXPECT_EQ(printer.finishCalls, 1);
 }
+
+// A line that does not fit between the margins goes on on the next line, under the start of its
+// text; a word longer than a whole line is cut. Nothing is lost and nothing runs off the page, and
+// the wrapped lines stay with their item at a page break.
+TEST_F(PrintoutFixture, LinesThatDoNotFitAreWrappedOntoTheNextLine) {
+    std::string answer;
+    for (int k = 1; k <= 40; ++k)
+        answer += "mot" + std::to_string(k) + " ";
+    answer += std::string(80, 'z');
+    w.addHeading(1, A("Rubrik"), A("Skriv svaren"));
+    w.addItem(1, A("kort fråga"), A(answer));
+    w.addItem(2, A("fråga två"), A("svar två"));
+    ASSERT_EQ(print(1), PrintOutcome::Printed);
+    ASSERT_EQ(printer.pages.size(), 1u) << printer.dump();
+    const int right = 2000; // 200 mm
+    auto withoutSpaces = [](std::string t) {
+        std::erase(t, ' ');
+        return t;
+    };
+    std::string joined;
+    int answerLines = 0;
+    int lastAnswerY = 0;
+    for (const FakePrinting::Text& t : printer.pages[0].texts) {
+        if (t.font.pointSize < WorksheetPrintout::kBodyPoints) continue; // page number, credit
+        printer.setFont(t.font);
+        EXPECT_LE(t.x + printer.textWidth(A(t.text)), right) << t.text;
+        if (t.text.find("mot") == std::string::npos && t.text.find("zz") == std::string::npos)
+            continue;
+        if (answerLines++ > 0) {
+            EXPECT_EQ(t.x, 200 + 7 * 14 * 2) << "under the start of the answer: " << t.text;
+        }
+        EXPECT_GT(t.y, lastAnswerY);
+        lastAnswerY = t.y;
+        joined += t.text;
+    }
+    EXPECT_GE(answerLines, 4);
+    EXPECT_EQ(joined.substr(0, 7 + 5), "       mot1 ");
+    EXPECT_EQ(withoutSpaces(joined), withoutSpaces(answer)) << "every word, in order";
+    const FakePrinting::Text* two = printer.find(0, "   2. fråga två");
+    ASSERT_NE(two, nullptr);
+    EXPECT_GT(two->y, lastAnswerY) << "the next item below the answer";
+
+    // Near the end of a page the item moves to the next page together with its wrapped answer.
+    w.clear();
+    exercise(1, 1, 16);
+    w.addItem(17, A("lång"), A(answer));
+    printer = FakePrinting();
+    ASSERT_EQ(print(1), PrintOutcome::Printed);
+    const int page = printer.pageOf(" 17. lång");
+    ASSERT_GE(page, 0);
+    EXPECT_NE(printer.find(static_cast<std::size_t>(page), "zzzz"), nullptr) << printer.dump();
+}

@@ -234,6 +234,24 @@ TEST_F(LoginTest, TheAdministratorDeletesWithOrWithoutThePupilsPassword) {
     EXPECT_TRUE(opener.opened.empty()) << "the administrator's list logs nobody in";
 }
 
+// Every button the help text tells the user to click is there with that caption.
+TEST_F(LoginTest, TheHelpTextNamesTheButtonsAsTheyRead) {
+    open();
+    QStringList captions;
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        captions << b->text().remove(QLatin1Char('&')).trimmed();
+    int named = 0;
+    for (const char* line : TDiag::helpLines()) {
+        const QString l = QString::fromUtf8(line);
+        const qsizetype at = l.indexOf(QStringLiteral("Klicka på "));
+        if (at < 0) continue;
+        ++named;
+        const QString caption = l.mid(at + 10).trimmed();
+        EXPECT_TRUE(captions.contains(caption)) << caption.toStdString();
+    }
+    EXPECT_GE(named, 1);
+}
+
 // ---- the new-password window ----
 
 struct NewPasswordTest : DiagnosisFixture {

@@ -2,8 +2,11 @@
 
 #include "Fakes.h"
 #include "TForm1.h"
+#include "UiHelpers.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -22,11 +25,13 @@ struct MainWindowFixture : ::testing::Test {
         ASSERT_TRUE(f.shell.HaemtaFilTabell());
         f.shell.SkapaSlumptal(1, 1000);
     }
-    void writePictures(char size, int missing = 0) {
+    // Pictures of the size letter; small ones of differing widths unless a size is given.
+    void writePictures(char size, int missing = 0, QSize pictureSize = {}) {
         std::filesystem::create_directories(f.content.root() / "BILD");
         for (int n = 1; n <= 30; ++n) {
             if (n == missing) continue;
-            QImage img(40 + n, 30, QImage::Format_RGB32);
+            QImage img = pictureSize.isValid() ? QImage(pictureSize, QImage::Format_RGB32)
+                                               : QImage(40 + n, 30, QImage::Format_RGB32);
             img.fill(Qt::darkGreen);
             std::filesystem::path p =
                 f.content.root() / Shell::pictureFileName(std::string("FRA") + size, n);
@@ -139,4 +144,67 @@ TEST_F(MainWindowFixture, MenuButtonsOpenTheirWindowsAndEscapeCloses) {
     EXPECT_EQ(f.s.ExerciseMode, Mode::Practice);
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
+}
+
+// On every screen the worksheet notice stands wholly on the screen, clear of the menu, and the
+// caption of a start picture fits its picture's width and the screen, and goes when the mouse
+// leaves the picture.
+TEST_F(MainWindowFixture, TheNoticeAndTheCaptionsFitEveryScreen) {
+    for (QSize size : {QSize(640, 480), QSize(1024, 768), QSize(1920, 1080)}) {
+        const std::string trace = std::to_string(size.width()) + "x" + std::to_string(size.height());
+        SCOPED_TRACE(trace);
+        f.s.PictureOrderPending = true;
+        f.s.PictureCursor = 1;
+        // The start pictures as the program has them: 200 x 150, 250 x 190, 320 x 245.
+        const char letter = TForm1::pictureSizeLetter(size.width());
+        writePictures(letter, 0,
+                      letter == 'L' ? QSize(200, 150) : letter == 'M' ? QSize(250, 190)
+                                                                      : QSize(320, 245));
+        TForm1 form(f.shell, opener, size);
+        form.show();
+        const QRect screen(QPoint(0, 0), size);
+        const QRect menu = child(form, "MenuPanel")->geometry();
+
+        form.Button7Click();
+        const QRect notice = child(form, "Shape1")->geometry();
+        auto* label = form.findChild<QLabel*>(QStringLiteral("Label2"));
+        EXPECT_TRUE(screen.contains(notice)) << "on the screen";
+        EXPECT_FALSE(notice.intersects(menu)) << "clear of the menu";
+        EXPECT_GE(notice.top() - menu.bottom(), 2) << "with room between them";
+        EXPECT_TRUE(notice.contains(label->geometry()));
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+        EXPECT_TRUE(screen.contains(menu));
+        shot(form, "main-notice-" + trace);
+        form.Button7Click();
+
+        for (int k = 0; k < 6; ++k) {
+            static const char* const names[6] = {"BildImage11", "BildImage12", "BildImage13",
+                                                 "BildImage21", "BildImage22", "BildImage23"};
+            SCOPED_TRACE(names[k]);
+            QWidget* picture = child(form, names[k]);
+            form.BildImageMouseMove(k);
+            const QRect pic = picture->geometry();
+            for (const char* name : {"Label3", "Label4"}) {
+                auto* line = form.findChild<QLabel*>(QString::fromLatin1(name));
+                if (!line->isVisible()) continue;
+                const QRect g = line->geometry();
+                EXPECT_TRUE(screen.contains(g)) << name;
+                EXPECT_GE(g.left(), pic.left()) << name << " within its picture's width";
+                EXPECT_LE(g.right(), pic.right()) << name;
+                EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), g.width()) << name;
+                EXPECT_FALSE(line->text().isEmpty());
+                for (QWidget* other : form.findChildren<PictureBox*>())
+                    if (other != picture && other->isVisible()) {
+                        EXPECT_FALSE(g.intersects(other->geometry()))
+                            << name << " over " << other->objectName().toStdString();
+                    }
+            }
+            EXPECT_TRUE(visible(form, "Label3"));
+            if (k == 5) shot(form, "main-caption-" + trace);
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(picture, &leave);
+            EXPECT_FALSE(visible(form, "Label3")) << "gone when the mouse leaves";
+            EXPECT_FALSE(visible(form, "Label4"));
+        }
+    }
 }

@@ -69,3 +69,34 @@ TEST(QtPrintingTest, WithoutAPrinterThePrintoutGoesToAPdfFile) {
     printer.answer = QStringLiteral("/nonexistent-directory/arbetsblad.pdf");
     EXPECT_EQ(printout.SkrivutFraga(printer, w), PrintOutcome::Failed);
 }
+
+// The answer sheet read back from the PDF file: a long answer goes on on the next line instead of
+// running off the page, so the teacher gets all of it.
+TEST(QtPrintingTest, ALongAnswerIsWrappedOnThePrintedAnswerSheet) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string answer =
+        "je me suis promené le long de la rivière avec mes deux cousins pendant tout "
+        "l'après-midi avant de rentrer à la maison pour dîner avec toute la famille réunie";
+    SharedState s;
+    s.PrintWithAnswers = 1;
+    Worksheet w;
+    w.addHeading(1, A("Passé composé"), AnsiText());
+    w.addItem(1, A("Översätt meningen"), A(answer));
+    WorksheetPrintout printout(s);
+    NoPrinterMachine printer;
+    printer.answer = dir.filePath(QStringLiteral("facit.pdf"));
+    ASSERT_EQ(printout.SkrivutFraga(printer, w), PrintOutcome::Printed);
+
+    const std::vector<std::vector<std::string>> pages = pdfPages(printer.answer.toStdString());
+    ASSERT_EQ(pages.size(), 1u);
+    const std::vector<std::string>& page = pages[0];
+    const int first = lineWith(page, "je me suis promené");
+    ASSERT_GE(first, 0);
+    std::string printed;
+    for (std::size_t i = static_cast<std::size_t>(first); i < page.size(); ++i)
+        printed += (printed.empty() ? "" : " ") + page[i];
+    EXPECT_EQ(printed, answer) << "the whole answer, on more than one line";
+    EXPECT_NE(page[static_cast<std::size_t>(first)], answer) << "not on one line";
+}

@@ -77,6 +77,10 @@ constexpr std::size_t kAnswerFieldLength = 55;
 constexpr std::size_t kMaxTiles = 12;
 constexpr std::size_t kTileLength = 10;
 constexpr int kHeaderLinesRead = 6;
+// The verb-form table: five forms, the first four can be asked, answers of at most 45 characters.
+constexpr int kVerbForms = 5;
+constexpr int kAskedVerbForms = 4;
+constexpr std::size_t kVerbAnswerLength = 45;
 
 // What is wrong with the "<" ">" marks of a text, or an empty string.
 std::string markProblem(const AnsiText& text) {
@@ -148,6 +152,11 @@ private:
     void checkWordTiles(const std::string& file, int lineNo, int program, const AnsiText& line);
     void checkTypedAnswers(const std::string& file, int lineNo, WindowKind kind, int program);
     void checkChoiceTiles(const std::string& file, int lineNo);
+    void checkVerbTable(const std::string& file, int lineNo);
+    void checkTwoAnswers(const std::string& file, int lineNo);
+    // Whether an answer that does not fit its field of `length` characters has an alternative
+    // that does.
+    bool fitsOrHasShortAlternative(const AnsiText& answer, std::size_t length) const;
 };
 
 void Linter::checkFileTable(const std::vector<Target>& targets) {
@@ -265,6 +274,8 @@ void Linter::checkItem(const std::string& file, int lineNo, WindowKind kind, int
     case WindowKind::TSkrivinf: checkFillIn(file, lineNo, program); break;
     case WindowKind::TFLERBAR: checkWordTiles(file, lineNo, program, line); break;
     case WindowKind::TPassAkt: checkChoiceTiles(file, lineNo); break;
+    case WindowKind::TFormer: checkVerbTable(file, lineNo); break;
+    case WindowKind::Tskriv2: checkTwoAnswers(file, lineNo); break;
     default: break;
     }
     checkTypedAnswers(file, lineNo, kind, program);
@@ -577,6 +588,74 @@ void Linter::checkChoiceTiles(const std::string& file, int lineNo) {
             add(file, lineNo, true,
                 "två rutor visar " + quoted(t.caption()) + "; rätt svar går inte att skilja ut");
     }
+}
+
+bool Linter::fitsOrHasShortAlternative(const AnsiText& answer, std::size_t length) const {
+    const SharedState& s = shell_.state();
+    bool fits = answer.size() <= length;
+    for (int k = s.ItemFieldCount - s.AltFieldCount + 1; k <= s.ItemFieldCount && k >= 1; ++k)
+        fits = fits || s.ItemFields[static_cast<std::size_t>(k)].size() <= length;
+    return fits;
+}
+
+// The verb-form table: a prompt in field 1 and five forms in fields 2 to 6, shown in a column;
+// one of the first four is asked for, the fifth is only shown.
+void Linter::checkVerbTable(const std::string& file, int lineNo) {
+    const SharedState& s = shell_.state();
+    if (blank(s.ItemFields[1]))
+        add(file, lineNo, true, "fält 1 (verbet och det som efterfrågas) saknas");
+    std::string missing;
+    int missingCount = 0;
+    for (int form = 1; form <= kVerbForms; ++form) {
+        if (!blank(s.ItemFields[static_cast<std::size_t>(form + 1)])) continue;
+        if (!missing.empty()) missing += ", ";
+        missing += std::to_string(form + 1);
+        ++missingCount;
+    }
+    if (missingCount > 0) {
+        add(file, lineNo, true,
+            std::string(missingCount == 1 ? "fält " : "fälten ") + missing +
+                " saknas; verbtabellen behöver fem former (fält 2-6), och en tom form kan "
+                "efterfrågas men aldrig besvaras");
+        return;
+    }
+    // An "&" marks the alternatives after the table; inside it a form would count as an
+    // alternative answer to every other form.
+    const int firstAlternative = s.ItemFieldCount - s.AltFieldCount + 1;
+    if (s.AltFieldCount > 0 && firstAlternative <= kVerbForms + 1)
+        add(file, lineNo, true,
+            "fält " + std::to_string(firstAlternative) +
+                " börjar med \"&\" men är en av de fem formerna; alternativ står efter fält 6");
+    for (int form = 1; form <= kAskedVerbForms; ++form) {
+        const AnsiText& answer = s.ItemFields[static_cast<std::size_t>(form + 1)];
+        if (!fitsOrHasShortAlternative(answer, kVerbAnswerLength))
+            add(file, lineNo, false,
+                "formen i fält " + std::to_string(form + 1) +
+                    " är längre än 45 tecken och får inte plats i svarsfältet");
+    }
+}
+
+// The second translation exercise: a question (field 1), two answers typed one after the other
+// (fields 2 and 3) and a Swedish line shown with them (field 4).
+void Linter::checkTwoAnswers(const std::string& file, int lineNo) {
+    const SharedState& s = shell_.state();
+    if (blank(s.ItemFields[1])) add(file, lineNo, true, "fält 1 (frågan) saknas");
+    bool answers = true;
+    for (int k : {2, 3}) {
+        if (!blank(s.ItemFields[static_cast<std::size_t>(k)])) continue;
+        const char* which = k == 2 ? " (första svaret)" : " (andra svaret)";
+        add(file, lineNo, true,
+            "fält " + std::to_string(k) + which + " saknas; uppgiften kan aldrig besvaras rätt");
+        answers = false;
+    }
+    if (blank(s.ItemFields[4])) add(file, lineNo, false, "fält 4 (den svenska raden) saknas");
+    if (!answers) return;
+    for (int k : {2, 3})
+        if (!fitsOrHasShortAlternative(s.ItemFields[static_cast<std::size_t>(k)],
+                                       kAnswerFieldLength))
+            add(file, lineNo, false,
+                "svaret i fält " + std::to_string(k) +
+                    " är längre än 55 tecken och får inte plats i svarsfältet");
 }
 
 int Linter::report() const {

@@ -1,8 +1,7 @@
 #pragma once
 // Shared drawing helpers of the picture generator: skies, ground, water, plants and building parts.
 // Every scene is drawn on a canvas of kWidth x kHeight logical pixels; the finished pictures are
-// scaled from it. The lowest part of the canvas lies under the caption band, so a scene keeps its
-// subject above about y = 380.
+// scaled from it. The pictures carry no text: the program shows each caption beside its picture.
 
 #include <QColor>
 #include <QLinearGradient>

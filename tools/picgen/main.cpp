@@ -3,13 +3,12 @@
 // Draws the thirty French pictures and writes them as 24-bit BMP files into OUTDIR, the BILD
 // directory of a content tree: the reward pictures FRA001.BMP .. FRA030.BMP (640 x 480) and the
 // start pictures in three sizes, FRAL001.BMP .. (200 x 150), FRAM001.BMP .. (250 x 190) and
-// FRAS001.BMP .. (320 x 245). Each picture is a simple drawing of its subject with its caption on
-// a band at the bottom; start pictures show the start caption, reward pictures the reward caption.
-// Beside them it draws the star picture of the horoscope, HOROSKOP.BMP (StarChart.h).
-// Beside them the diploma of the graded-level exercise, DIPLOMA.BMP (600 x 400).
+// FRAS001.BMP .. (320 x 245). Each picture is a simple drawing of its subject without any text:
+// the program shows the caption beside it (under a start picture, above a reward picture).
+// Beside them it draws the star picture of the horoscope, HOROSKOP.BMP (StarChart.h), and the
+// diploma of the graded-level exercise, DIPLOMA.BMP (600 x 400).
 // The output is the same, byte for byte, on every run.
 
-#include "Caption.h"
 #include "Diploma.h"
 #include "PictureCaptions.h"
 #include "Scenes.h"
@@ -27,16 +26,15 @@ namespace {
 struct PictureSize {
     const char* prefix;
     QSize size;
-    bool startPicture;
 };
 
 constexpr int kStartSizeCount = 3;
 
-const PictureSize kRewardSize{"FRA", QSize(640, 480), false};
+const PictureSize kRewardSize{"FRA", QSize(640, 480)};
 const PictureSize kStartSizes[kStartSizeCount] = {
-    {"FRAL", QSize(200, 150), true}, // screens narrower than 700 pixels
-    {"FRAM", QSize(250, 190), true}, // 700 to 900 pixels
-    {"FRAS", QSize(320, 245), true}, // wider than 900 pixels
+    {"FRAL", QSize(200, 150)}, // screens narrower than 700 pixels
+    {"FRAM", QSize(250, 190)}, // 700 to 900 pixels
+    {"FRAS", QSize(320, 245)}, // wider than 900 pixels
 };
 
 // Qt's own chatter (missing runtime directory and the like) is not for the build log; real
@@ -55,13 +53,16 @@ QString fileName(const PictureSize& kind, int n) {
            QStringLiteral("%1.BMP").arg(n, 3, 10, QLatin1Char('0'));
 }
 
-QString caption(int n, bool startPicture) {
-    const std::string_view text = orvela::pictureCaptionUtf8(n, startPicture);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The scene at the picture's size, as a 24-bit picture.
+QImage pictureOf(const QImage& scene, QSize size) {
+    const QImage picture = scene.size() == size
+                               ? scene
+                               : scene.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture.convertToFormat(QImage::Format_RGB32);
 }
 
 bool writePicture(const QDir& dir, const PictureSize& kind, int n, const QImage& scene) {
-    const QImage picture = picgen::composePicture(scene, kind.size, caption(n, kind.startPicture));
+    const QImage picture = pictureOf(scene, kind.size);
     const QString path = dir.filePath(fileName(kind, n));
     if (!picture.save(path, "BMP")) {
         fail(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path)));

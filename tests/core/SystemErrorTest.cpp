@@ -1,0 +1,56 @@
+// The program's messages about files: the system's reason for a failure said in Swedish, and the
+// texts of the diagnosis directory messages.
+
+#include "Fakes.h"
+#include "SafeFile.h"
+#include "SystemError.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace orvela;
+using namespace orvela::testing;
+
+TEST(SystemErrors, AreSaidInSwedish) {
+    EXPECT_EQ(systemErrorText(EACCES), "åtkomst nekad");
+    EXPECT_EQ(systemErrorText(ENOENT), "filen eller katalogen finns inte");
+    EXPECT_EQ(systemErrorText(EROFS), "filsystemet är skrivskyddat");
+    EXPECT_EQ(systemErrorText(ENOSPC), "det finns inget utrymme kvar på enheten");
+    EXPECT_EQ(systemErrorText(std::make_error_code(std::errc::permission_denied)),
+              "åtkomst nekad");
+    EXPECT_EQ(systemErrorText(12345).rfind("systemfel 12345", 0), 0u);
+
+    // A file the program writes, into a directory that is not there.
+    TempContent content;
+    std::string error;
+    EXPECT_FALSE(replaceFile(content.root() / "saknas" / "FRAN.INI", "x", error));
+    EXPECT_EQ(error, "filen eller katalogen finns inte");
+
+    ShellFixture f;
+    std::filesystem::remove_all(f.content.root() / "PROGRAM");
+    f.content.write("PROGRAM", {"a file where the directory should be"});
+    EXPECT_FALSE(f.shell.SparaFranINI());
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_NE(f.messages.shown[0].find("(en del av sökvägen är inte en katalog)."),
+              std::string::npos)
+        << f.messages.shown[0];
+}
+
+TEST(SystemErrors, DirectoryMessagesHaveTheirSpaceBeforeThePath) {
+    ShellFixture f;
+    std::filesystem::remove_all(f.content.root() / "RESULTAT");
+    f.content.write("RESULTAT", {"a file where the directory should be"});
+    EXPECT_FALSE(f.shell.DiagnosFileWish("/no/such/dir"));
+    ASSERT_EQ(f.messages.shown.size(), 2u);
+    EXPECT_EQ(f.messages.shown[1], "Kan inte skapa katalogen " + f.content.root().string() +
+                                       "/RESULTAT");
+
+    // A directory in the way of the probe file: nothing can be created there.
+    f.messages.shown.clear();
+    std::filesystem::remove(f.content.root() / "RESULTAT");
+    std::filesystem::create_directories(f.content.root() / "RESULTAT" / "temp.dtt");
+    EXPECT_FALSE(f.shell.DiagnosFileWish("/no/such/dir"));
+    ASSERT_EQ(f.messages.shown.size(), 2u);
+    EXPECT_EQ(f.messages.shown[1], "Diagnosen kan inte sparas i katalogen " +
+                                       f.content.root().string() + "/RESULTAT");
+}
