@@ -12,6 +12,7 @@
 #include "ChoiceTiles.h"
 #include "Commands.h"
 #include "DataFile.h"
+#include "SatsItem.h"
 #include "Shell.h"
 
 #include <algorithm>
@@ -157,6 +158,7 @@ private:
     // Whether an answer that does not fit its field of `length` characters has an alternative
     // that does.
     bool fitsOrHasShortAlternative(const AnsiText& answer, std::size_t length) const;
+    void checkSentenceParts(const std::string& file, int lineNo);
 };
 
 void Linter::checkFileTable(const std::vector<Target>& targets) {
@@ -276,6 +278,7 @@ void Linter::checkItem(const std::string& file, int lineNo, WindowKind kind, int
     case WindowKind::TPassAkt: checkChoiceTiles(file, lineNo); break;
     case WindowKind::TFormer: checkVerbTable(file, lineNo); break;
     case WindowKind::Tskriv2: checkTwoAnswers(file, lineNo); break;
+    case WindowKind::TSats: checkSentenceParts(file, lineNo); break;
     default: break;
     }
     checkTypedAnswers(file, lineNo, kind, program);
@@ -656,6 +659,45 @@ void Linter::checkTwoAnswers(const std::string& file, int lineNo) {
             add(file, lineNo, false,
                 "svaret i fält " + std::to_string(k) +
                     " är längre än 55 tecken och får inte plats i svarsfältet");
+}
+
+// The sentence-part exercise: a sentence with up to five groups marked "<" ">" and a function
+// code per group (S, P, AO, DO, PF, or NN for a group without a box).
+void Linter::checkSentenceParts(const std::string& file, int lineNo) {
+    const SharedState& s = shell_.state();
+    const SatsItem item = SatsItem::parse(s.ItemFields);
+    if (blank(s.ItemFields[1])) {
+        add(file, lineNo, true, "fält 1 (meningen) saknas");
+        return;
+    }
+    if (!item.marksBalanced) {
+        add(file, lineNo, true, "fält 1: " + markProblem(s.ItemFields[1]) +
+                                    "; uppgiften hoppas över");
+        return;
+    }
+    const std::size_t marked = markedWords(s.ItemFields[1]).size();
+    if (marked > static_cast<std::size_t>(SatsItem::kMaxGroups))
+        add(file, lineNo, true,
+            "fält 1 har " + std::to_string(marked) + " ordgrupper; bara de fem första används");
+    for (int g = 1; g <= std::min<int>(static_cast<int>(marked), SatsItem::kMaxGroups); ++g) {
+        const AnsiText& code = s.ItemFields[static_cast<std::size_t>(g + 1)];
+        if (blank(code)) {
+            add(file, lineNo, true,
+                "ordgrupp " + std::to_string(g) + " saknar satsdel (fält " + std::to_string(g + 1) +
+                    "); skriv S, P, AO, DO, PF eller NN");
+        } else if (!satsFunctionOf(code) && trimmed(toUpper(code)) != AnsiText::ascii("NN")) {
+            add(file, lineNo, true,
+                "okänd satsdel " + quoted(code) + " för ordgrupp " + std::to_string(g) +
+                    "; skriv S, P, AO, DO, PF eller NN");
+        }
+    }
+    for (std::size_t f = marked + 2; f <= std::min<std::size_t>(SatsItem::kMaxGroups + 1, kMaxItemFields); ++f)
+        if (!blank(s.ItemFields[f]))
+            add(file, lineNo, true,
+                "fält " + std::to_string(f) + " " + quoted(s.ItemFields[f]) +
+                    " hör till en ordgrupp som inte finns; den får ingen ruta");
+    if (!item.canBeFinished())
+        add(file, lineNo, true, "ingen ordgrupp har en ruta; uppgiften hoppas över");
 }
 
 int Linter::report() const {
