@@ -11,6 +11,7 @@
 #include "TRegelform.h"
 #include "TStallin.h"
 #include "TDiag.h"
+#include "TBildvis.h"
 #include "Tdiaprot.h"
 
 namespace orvela {
@@ -31,6 +32,7 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Tdiaprot, [c](const WindowRequest&) { return std::make_unique<Tdiaprot>(*c); });
     opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
+    opener.registerKind(WindowKind::TBildvis, [c](const WindowRequest&) { return std::make_unique<TBildvis>(*c); });
     // (new kinds above this line)
 }
 
