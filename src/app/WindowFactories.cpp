@@ -12,6 +12,7 @@
 #include "TStallin.h"
 #include "TDiag.h"
 #include "TBildvis.h"
+#include "TBilden.h"
 #include "Tdiaprot.h"
 
 namespace orvela {
@@ -33,6 +34,7 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
     opener.registerKind(WindowKind::TBildvis, [c](const WindowRequest&) { return std::make_unique<TBildvis>(*c); });
+    opener.registerKind(WindowKind::TBilden, [c](const WindowRequest&) { return std::make_unique<TBilden>(*c); });
     // (new kinds above this line)
 }
 

@@ -15,7 +15,7 @@ void ExerciseWindow::showRewardPicture() {
     BildTextPanel->hide();
     BildPanelen->show();
     BildPanelen->raise();
-    if (!(s.PictureSetting == 1 || s.PictureSetting == 3)) {
+    if (!(s.PictureSetting == 1 || s.PictureSetting == 3) || !offersRewardPicture()) {
         Image1->hide();
         BildTextPanel->hide();
         return;

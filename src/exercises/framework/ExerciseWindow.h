@@ -87,6 +87,8 @@ protected:
     virtual bool offersLamp();
     // The programs whose end panel speaks Swedish.
     virtual bool swedishEndPanel();
+    // Whether the end of a run shows a reward picture (the picture questions show none).
+    virtual bool offersRewardPicture() { return true; }
     // Called by Avslutning before the praise test.
     virtual void beforePraise() {}
     // Extra steps when the pupil pauses.
