@@ -13,6 +13,9 @@
 #include "TDiag.h"
 #include "TBildvis.h"
 #include "TBilden.h"
+#include "TKarta.h"
+#include "TFlagga.h"
+#include "THymn.h"
 #include "Tdiaprot.h"
 
 namespace orvela {
@@ -35,6 +38,9 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
     opener.registerKind(WindowKind::TBildvis, [c](const WindowRequest&) { return std::make_unique<TBildvis>(*c); });
     opener.registerKind(WindowKind::TBilden, [c](const WindowRequest&) { return std::make_unique<TBilden>(*c); });
+    opener.registerKind(WindowKind::TKarta, [c](const WindowRequest&) { return std::make_unique<TKarta>(*c); });
+    opener.registerKind(WindowKind::TFlagga, [c](const WindowRequest&) { return std::make_unique<TFlagga>(*c); });
+    opener.registerKind(WindowKind::THymn, [c](const WindowRequest&) { return std::make_unique<THymn>(*c); });
     // (new kinds above this line)
 }
 
