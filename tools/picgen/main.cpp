@@ -5,9 +5,11 @@
 // start pictures in three sizes, FRAL001.BMP .. (200 x 150), FRAM001.BMP .. (250 x 190) and
 // FRAS001.BMP .. (320 x 245). Each picture is a simple drawing of its subject with its caption on
 // a band at the bottom; start pictures show the start caption, reward pictures the reward caption.
-// The output is the same, byte for byte, on every run.
+// The output is the same, byte for byte, on every run. Then the course's own pictures follow
+// (CoursePictures.h): the body pictures, the plants and animals, the map and the flag.
 
 #include "Caption.h"
+#include "CoursePictures.h"
 #include "PictureCaptions.h"
 #include "Scenes.h"
 
@@ -92,5 +94,6 @@ int main(int argc, char** argv) {
         for (const PictureSize& kind : kStartSizes)
             if (!writePicture(dir, kind, n, startScene)) return 1;
     }
+    if (!picgen::writeCoursePictures(dir)) return 1;
     return 0;
 }
