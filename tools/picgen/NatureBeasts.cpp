@@ -50,7 +50,8 @@ void drawBeast(QPainter& p, const BeastLook& b) {
     const QPointF rump = body + QPointF(rx * 0.92, -ry * 0.3);
     switch (b.tail) {
     case Tail::Bushy: fill(p, curve({rump, rump + QPointF(45 * s, 20 * s), rump + QPointF(70 * s, 45 * s), rump + QPointF(40 * s, 40 * s), rump + QPointF(5 * s, 12 * s)}), b.body); 
-        fill(p, oval(rump + QPointF(66 * s, 44 * s), 8 * s, 6 * s), QColor(245, 245, 240)); break;
+        if (b.whiteTailTip) fill(p, oval(rump + QPointF(66 * s, 44 * s), 8 * s, 6 * s), QColor(245, 245, 240));
+        break;
     case Tail::Thin: stroke(p, curve({rump, rump + QPointF(30 * s, 10 * s), rump + QPointF(45 * s, 40 * s)}, false), b.body, 4 * s); break;
     case Tail::Short: fill(p, oval(rump + QPointF(4 * s, 0), 8 * s, 6 * s), b.body.lighter(110)); break;
     case Tail::Tuft:
@@ -160,6 +161,8 @@ void drawBeast(QPainter& p, const BeastLook& b) {
         stroke(p, curve({headCentre + QPointF(-hr * 0.6, hr * 0.2), headCentre + QPointF(-hr * 1.1, hr * 1.6), headCentre + QPointF(-hr * 1.0, hr * 3.0), headCentre + QPointF(-hr * 1.4, hr * 3.4)}, false), head, 12 * s);
         stroke(p, curve({headCentre + QPointF(-hr * 0.5, hr * 0.7), headCentre + QPointF(-hr * 1.0, hr * 1.2), headCentre + QPointF(-hr * 1.3, hr * 0.9)}, false), QColor(250, 248, 235), 4 * s);
     }
+    if (b.tusks)
+        fill(p, curve({snoutTip + QPointF(10 * s, 6 * s), snoutTip + QPointF(2 * s, -10 * s), snoutTip + QPointF(14 * s, 2 * s)}), QColor(245, 240, 220), 1);
     if (b.beard) fill(p, curve({headCentre + QPointF(-hr * 0.5, hr * 0.6), headCentre + QPointF(-hr * 0.6, hr * 1.5), headCentre + QPointF(-hr * 0.2, hr * 0.7)}), head.darker(120));
     if (!b.trunk) {
         p.setPen(Qt::NoPen);

@@ -34,6 +34,8 @@ struct BeastLook {
     bool faceStripes = false; // the badger's white face with black stripes
     bool spines = false;      // the hedgehog
     bool udder = false;
+    bool whiteTailTip = false; // the fox
+    bool tusks = false;        // the wild boar
     QColor markings = QColor(40, 30, 20);
 };
 

@@ -43,7 +43,7 @@ std::vector<Drawing> mammalDrawings() {
         // 2 le loup
         beast(S::Woodland, 1.0, QColor(130, 125, 115), [](BeastLook& b) { b.belly = QColor(210, 205, 195); b.tail = Tail::Bushy; b.snout = 1.3; b.legs = 0.9; }),
         // 3 le renard
-        beast(S::Meadow, 0.85, QColor(215, 110, 40), [](BeastLook& b) { b.belly = kWhite; b.tail = Tail::Bushy; b.snout = 1.4; b.legsColour = QColor(50, 35, 30); b.length = 1.1; }),
+        beast(S::Meadow, 0.85, QColor(215, 110, 40), [](BeastLook& b) { b.belly = kWhite; b.tail = Tail::Bushy; b.whiteTailTip = true; b.snout = 1.4; b.legsColour = QColor(50, 35, 30); b.length = 1.1; }),
         // 4 l'élan
         beast(S::Woodland, 1.2, QColor(80, 60, 45), [](BeastLook& b) { b.horns = Horns::Palmate; b.legs = 1.1; b.snout = 1.6; b.ears = Ears::Long; b.tail = Tail::Short; b.legsColour = QColor(170, 160, 150); }),
         // 5 le cerf
@@ -59,7 +59,7 @@ std::vector<Drawing> mammalDrawings() {
         // 10 le blaireau
         beast(S::Woodland, 0.95, QColor(130, 130, 135), [](BeastLook& b) { b.faceStripes = true; b.legs = 0.35; b.legsColour = kBlack; b.ears = Ears::Small; b.tail = Tail::Short; b.snout = 1.1; }),
         // 11 le sanglier
-        beast(S::Woodland, 1.0, QColor(70, 55, 45), [](BeastLook& b) { b.legs = 0.55; b.snout = 1.5; b.tail = Tail::Thin; b.beard = false; b.nose = QColor(90, 60, 50); }),
+        beast(S::Woodland, 1.0, QColor(70, 55, 45), [](BeastLook& b) { b.legs = 0.55; b.snout = 1.5; b.tail = Tail::Thin; b.tusks = true; b.nose = QColor(90, 60, 50); }),
         // 12 le lynx
         beast(S::Woodland, 0.95, QColor(200, 155, 100), [](BeastLook& b) { b.spots = true; b.markings = QColor(110, 70, 40); b.ears = Ears::Tufted; b.tail = Tail::Short; b.snout = 0.5; b.legs = 1.0; }),
         // 13 la taupe

@@ -411,7 +411,7 @@ std::vector<Drawing> fruitDrawings() {
         // 11 la pêche
         [](QPainter& p) { plate(p); roundFruit(p, {160, 150}, 48, QColor(250, 160, 100)); stroke(p, curve({{150, 110}, {140, 150}, {150, 195}}, false), QColor(230, 120, 80), 2); },
         // 12 l'ananas
-        [](QPainter& p) { plate(p); fill(p, oval({160, 150}, 42, 60), QColor(220, 160, 40)); p.setPen(QPen(QColor(160, 110, 30), 1.5)); for (int i = -4; i <= 4; ++i) { p.drawLine(QPointF(130 + i * 12, 100), QPointF(190 + i * 12, 200)); p.drawLine(QPointF(190 + i * 12, 100), QPointF(130 + i * 12, 200)); } for (int i = 0; i < 7; ++i) leaf(p, {160, 95}, -150 + i * 20, 60, QColor(60, 130, 70)); },
+        [](QPainter& p) { plate(p); fill(p, oval({160, 150}, 42, 60), QColor(220, 160, 40)); PainterScope clip(p); p.setClipPath(oval({160, 150}, 42, 60)); p.setPen(QPen(QColor(160, 110, 30), 1.5)); for (int i = -4; i <= 4; ++i) { p.drawLine(QPointF(130 + i * 12, 100), QPointF(190 + i * 12, 200)); p.drawLine(QPointF(190 + i * 12, 100), QPointF(130 + i * 12, 200)); } p.setClipping(false); for (int i = 0; i < 7; ++i) leaf(p, {160, 95}, -150 + i * 20, 60, QColor(60, 130, 70)); },
         // 13 la myrtille
         [](QPainter& p) { plate(p); berries(p, {160, 165}, 18, 13, QColor(60, 70, 140), 55); },
         // 14 l'airelle
