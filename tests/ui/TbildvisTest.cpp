@@ -256,3 +256,25 @@ TEST_F(TbildvisTest, TheCoursePicturesAreShownAndAMissingOneIsHidden) {
     }
     EXPECT_TRUE(f.messages.shown.empty());
 }
+
+TEST_F(TbildvisTest, TheMouseLightsTheRowItIsOverButNotWhileTheAnswerIsShown) {
+    open("FRA21530.DAT");
+    auto colour = [this](int r) {
+        return child<Panel>(*window, ("AlternativPanel" + std::to_string(r)).c_str())->color();
+    };
+    auto enter = [this](const char* kind, int r) {
+        QEnterEvent e(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(row(kind, r), &e);
+    };
+    enter("NrPanel", 2);
+    EXPECT_EQ(colour(2), colors::aqua);
+    EXPECT_EQ(child<Panel>(*window, "NrPanel2")->color(), colors::aqua);
+    enter("AltLabel", 3);
+    EXPECT_EQ(colour(3), colors::aqua);
+    EXPECT_NE(colour(2), colors::aqua) << "one row at a time";
+    const int right = window->rightRow();
+    click(wrongRow());
+    for (int r = 1; r <= 3; ++r) enter("AlternativPanel", r);
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(colour(r) == colors::aqua, r == right) << "only the right row stays lit";
+}
