@@ -17,6 +17,11 @@
 #include "TDiag.h"
 #include "TDinaOrd.h"
 #include "TRekord.h"
+#include "TBildvis.h"
+#include "TBilden.h"
+#include "TKarta.h"
+#include "TFlagga.h"
+#include "THymn.h"
 #include "Tdiaprot.h"
 #include "TManual.h"
 #include "TOmVamlo.h"
@@ -55,6 +60,11 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Thoroskop, [c](const WindowRequest&) { return std::make_unique<Thoroskop>(*c); });
     opener.registerKind(WindowKind::Tberaetta, [c](const WindowRequest&) { return std::make_unique<Tberaetta>(*c); });
     opener.registerKind(WindowKind::TStegran, [c](const WindowRequest&) { return std::make_unique<TStegran>(*c); });
+    opener.registerKind(WindowKind::TBildvis, [c](const WindowRequest&) { return std::make_unique<TBildvis>(*c); });
+    opener.registerKind(WindowKind::TBilden, [c](const WindowRequest&) { return std::make_unique<TBilden>(*c); });
+    opener.registerKind(WindowKind::TKarta, [c](const WindowRequest&) { return std::make_unique<TKarta>(*c); });
+    opener.registerKind(WindowKind::TFlagga, [c](const WindowRequest&) { return std::make_unique<TFlagga>(*c); });
+    opener.registerKind(WindowKind::THymn, [c](const WindowRequest&) { return std::make_unique<THymn>(*c); });
     // (new kinds above this line)
 }
 

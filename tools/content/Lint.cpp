@@ -150,6 +150,7 @@ private:
                    const AnsiText& line);
     void checkTranslation(const std::string& file, int lineNo);
     void checkFillIn(const std::string& file, int lineNo, int program);
+    void checkPictureChoice(const std::string& file, int lineNo);
     void checkWordTiles(const std::string& file, int lineNo, int program, const AnsiText& line);
     void checkTypedAnswers(const std::string& file, int lineNo, WindowKind kind, int program);
     void checkChoiceTiles(const std::string& file, int lineNo);
@@ -279,6 +280,8 @@ void Linter::checkItem(const std::string& file, int lineNo, WindowKind kind, int
     case WindowKind::TFormer: checkVerbTable(file, lineNo); break;
     case WindowKind::Tskriv2: checkTwoAnswers(file, lineNo); break;
     case WindowKind::TSats: checkSentenceParts(file, lineNo); break;
+    case WindowKind::TBilden: checkTranslation(file, lineNo); break;
+    case WindowKind::TBildvis: checkPictureChoice(file, lineNo); break;
     default: break;
     }
     checkTypedAnswers(file, lineNo, kind, program);
@@ -297,6 +300,18 @@ void Linter::checkTranslation(const std::string& file, int lineNo) {
         fits = fits || s.ItemFields[static_cast<std::size_t>(k)].size() <= kAnswerFieldLength;
     if (!fits)
         add(file, lineNo, false, "svaret är längre än 55 tecken och får inte plats i svarsfältet");
+}
+
+// The picture choice: the right name, one or two wrong ones, the Swedish name; the wrong names
+// must differ from the right one, or two rows would be right.
+void Linter::checkPictureChoice(const std::string& file, int lineNo) {
+    const SharedState& s = shell_.state();
+    if (blank(s.ItemFields[1])) add(file, lineNo, true, "fält 1 (det rätta namnet) saknas");
+    if (blank(s.ItemFields[2])) add(file, lineNo, true, "fält 2 (ett felaktigt namn) saknas");
+    if (blank(s.ItemFields[4])) add(file, lineNo, false, "fält 4 (det svenska namnet) saknas");
+    for (std::size_t k : {std::size_t{2}, std::size_t{3}})
+        if (!blank(s.ItemFields[k]) && shell_.svarstest(s.ItemFields[1], s.ItemFields[k], 1) == 0)
+            add(file, lineNo, true, "fält " + std::to_string(k) + " godtas som det rätta namnet");
 }
 
 void Linter::checkFillIn(const std::string& file, int lineNo, int program) {

@@ -6,9 +6,11 @@
 // FRAS001.BMP .. (320 x 245). Each picture is a simple drawing of its subject without any text:
 // the program shows the caption beside it (under a start picture, above a reward picture).
 // Beside them it draws the star picture of the horoscope, HOROSKOP.BMP (StarChart.h), and the
-// diploma of the graded-level exercise, DIPLOMA.BMP (600 x 400).
+// diploma of the graded-level exercise, DIPLOMA.BMP (600 x 400). Then the course's own pictures
+// follow (CoursePictures.h): the body pictures, the plants and animals, the map and the flag.
 // The output is the same, byte for byte, on every run.
 
+#include "CoursePictures.h"
 #include "Diploma.h"
 #include "PictureCaptions.h"
 #include "Scenes.h"
@@ -108,5 +110,6 @@ int main(int argc, char** argv) {
         fail(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(diploma)));
         return 1;
     }
+    if (!picgen::writeCoursePictures(dir)) return 1;
     return 0;
 }

@@ -95,7 +95,8 @@ protected:
     virtual bool swedishEndPanel();
     // Called by Avslutning before the praise test.
     virtual void beforePraise() {}
-    // Whether the end of a run shows a reward picture (the picture panel is shown either way).
+    // Whether the end of a run shows a reward picture (the picture panel is shown either way;
+    // the clock and the picture questions show none).
     virtual bool showsRewardPicture() { return true; }
     // Called at the end of Avslutning, once the end panel is shown and focused.
     virtual void runEnded() {}
