@@ -2,6 +2,7 @@
 
 #include "WindowFactories.h"
 
+#include "TDiktam.h"
 #include "TFLERBAR.h"
 #include "TFormer.h"
 #include "TSKRIV.h"
@@ -31,6 +32,7 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::Tdiaprot, [c](const WindowRequest&) { return std::make_unique<Tdiaprot>(*c); });
     opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
+    opener.registerKind(WindowKind::TDiktam, [c](const WindowRequest&) { return std::make_unique<TDiktam>(*c); });
     // (new kinds above this line)
 }
 
