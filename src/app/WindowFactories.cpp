@@ -4,6 +4,7 @@
 
 #include "TDiktam.h"
 #include "TFLERBAR.h"
+#include "TFalska.h"
 #include "TFormer.h"
 #include "TSKRIV.h"
 #include "TSkrivinf.h"
@@ -33,6 +34,7 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::TFormer, [c](const WindowRequest&) { return std::make_unique<TFormer>(*c); });
     opener.registerKind(WindowKind::Tskriv2, [c](const WindowRequest&) { return std::make_unique<Tskriv2>(*c); });
     opener.registerKind(WindowKind::TDiktam, [c](const WindowRequest&) { return std::make_unique<TDiktam>(*c); });
+    opener.registerKind(WindowKind::TFalska, [c](const WindowRequest&) { return std::make_unique<TFalska>(*c); });
     // (new kinds above this line)
 }
 
