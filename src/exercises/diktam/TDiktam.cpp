@@ -165,6 +165,7 @@ TDiktam::TDiktam(AppContext& context, QWidget* parent) : ExerciseWindow(context,
     if (p == kReading || p == kSpelling || p == 34000 || p == 35000 || p == 37000) {
         lampknapp->hide();
         LampShape->hide();
+        BitBtn2->move(lampknapp->pos()); // the help button takes the lamp's place
     }
     if (p == kReading) Button1->hide();
     HelpButton->setVisible(helpWordProgram());
@@ -486,7 +487,11 @@ bool TDiktam::windowKey(QKeyEvent* e) {
         F2Pressed();
         return true;
     }
-    // Without an answer field (the reading) Esc reaches the window: the pause.
+    // The reading has no answer field: Enter goes on, Esc pauses.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && readingProgram()) {
+        NextButtonClick();
+        return true;
+    }
     if (e->key() == Qt::Key_Escape && runState() == RunState::Answering && readingProgram()) {
         pause();
         return true;

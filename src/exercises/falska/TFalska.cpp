@@ -192,6 +192,7 @@ void TFalska::FormCreate() {
                               toQString(s.HeadingLines[3]));
     Heading->setModeColor(Mode::Practice);
     InstruktionsLabel->setText(toQString(s.InstructionText));
+    InstruktionsLabel->adjustSize();
     InstruktionsLabel2->setText(QString());
     placeSquares();
     s.QuestionNumber = 1;

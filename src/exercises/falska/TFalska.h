@@ -102,8 +102,8 @@ private:
 
     // ---- controls ----
     HeadingBox* Heading = nullptr;
-    QLabel* InstruktionsLabel = nullptr;
-    QLabel* InstruktionsLabel2 = nullptr;
+    AutoLabel* InstruktionsLabel = nullptr;
+    AutoLabel* InstruktionsLabel2 = nullptr;
     std::array<AutoLabel*, kWords> sv{};     // sv1, sv2, sv3, Sv4, Sv5
     std::array<AutoLabel*, kWords> ord{};    // ord1, ord2, ord3, Ord4, Ord5
     std::array<AutoLabel*, kWords> RSvar{};  // RSvar1 ... RSvar5
@@ -115,13 +115,13 @@ private:
     Panel* Panel1 = nullptr;
     Panel* MellanPanel = nullptr;
     Panel* Panel2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    AutoLabel* Label1 = nullptr;
+    AutoLabel* Label2 = nullptr;
     std::array<Shape*, kSquares> Shapes{}; // Shape1 ... Shape40, tags 1 to 40
     Panel* Panel3 = nullptr;
     Panel* Panel4 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
+    AutoLabel* Label3 = nullptr;
+    AutoLabel* Label4 = nullptr;
     AnswerEdit* Edit1 = nullptr;
     QPushButton* NextButton = nullptr;
     QPushButton* HoraButton = nullptr;
@@ -134,11 +134,11 @@ private:
     Panel* BildPanelen = nullptr;
     QLabel* Image1 = nullptr;
     Panel* BildTextPanel = nullptr;
-    QLabel* BildLabel = nullptr;
+    AutoLabel* BildLabel = nullptr;
     Panel* LovordPanel = nullptr;
     Shape* LovordYttershape = nullptr;
     Shape* lovordinnershape = nullptr;
-    QLabel* LovordLabel1 = nullptr;
+    AutoLabel* LovordLabel1 = nullptr;
 };
 
 } // namespace orvela
