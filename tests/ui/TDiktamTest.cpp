@@ -182,6 +182,15 @@ TEST_F(DiktamTest, AnswersAreJudgedAndTheReadingCountsToTheEndOfItsRun) {
     EXPECT_TRUE(visible(*window, "LovordPanel"));
     EXPECT_EQ(button("Button1")->text(), QStringLiteral("Corrigez les &fautes"));
 
+    // A text longer than the field's 45 characters can still be written.
+    const std::string longText = "Le petit chat de la voisine dort sur le canapé.";
+    ASSERT_GT(longText.size(), 45u);
+    open("FRA35000.DAT", {"$Stava", longText});
+    present();
+    window->FlashEnded();
+    typeAndEnter(edit(), QString::fromStdString(longText));
+    EXPECT_EQ(f.s.RightCount, 1);
+
     open("FRA32000.DAT", words("Intonation", 12));
     for (int q = 1; q <= 5; ++q) QTest::keyClick(window.get(), Qt::Key_Return);
     EXPECT_EQ(f.s.QuestionNumber, 6) << "Enter goes on";

@@ -272,6 +272,8 @@ void TDiktam::presentItem() {
 
     DictationWord = textToWrite();
     Label5->setText(toQString(DictationWord));
+    // A text longer than the field's 45 characters must still be possible to write.
+    Edit1->setMaxLength(std::max(kAnswerLength, static_cast<int>(DictationWord.size())));
     if (spellingProgram()) {
         LetterSounds = letterSoundNames(s.ItemFields[1]);
         LetterCount = static_cast<std::int32_t>(s.ItemFields[1].size());
