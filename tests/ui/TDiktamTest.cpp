@@ -4,6 +4,8 @@
 #include "TDiktam.h"
 
 #include "ExerciseFixture.h"
+#include "FakePrinting.h"
+#include "TUtskrift.h"
 #include "QtText.h"
 #include "WavBytes.h"
 
@@ -197,4 +199,25 @@ TEST_F(DiktamTest, AnswersAreJudgedAndTheReadingCountsToTheEndOfItsRun) {
     for (int q = 6; q <= 10; ++q) window->NextButtonClick();
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::Ended);
     EXPECT_TRUE(visible(*window, "Panel1"));
+}
+
+TEST_F(DiktamTest, OnAWorksheetTheTextIsTheAnswerAndTheHelpTheQuestion) {
+    FakePrinting printing;
+    context.printing = &printing;
+    TUtskrift utskrift(context);
+    context.worksheet = &utskrift;
+    f.s.ExerciseMode = Mode::Worksheet;
+    open("FRA36100.DAT", {"$Enkla ord", "hus#la maison"});
+    EXPECT_EQ(text(*window, "BlinkLabel"), "la maison");
+    EXPECT_FALSE(visible(*window, "Edit1"));
+    EXPECT_FALSE(visible(*window, "BaraHoraButton"));
+    EXPECT_TRUE(f.sound.played.empty() && f.sound.spoken.empty());
+    child<QPushButton>(*window, "SkrivutKlartButton")->click();
+    std::vector<std::string> q, a;
+    for (const WorksheetLine& l : utskrift.worksheet().lines(Sheet::Questions)) q.push_back(l.text.toUtf8());
+    for (const WorksheetLine& l : utskrift.worksheet().lines(Sheet::Answers)) a.push_back(l.text.toUtf8());
+    ASSERT_GE(q.size(), 2u);
+    EXPECT_EQ(q[1], "   1. hus");
+    EXPECT_NE(a.back().find("la maison"), std::string::npos);
+    window.reset();
 }

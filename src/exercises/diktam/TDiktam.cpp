@@ -1,6 +1,7 @@
 #include "TDiktam.h"
 
 #include "QtText.h"
+#include "WorksheetWindow.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -306,7 +307,12 @@ void TDiktam::presentItem() {
     HelpButton->setEnabled(true);
     TidSpinButton->setEnabled(true);
     PlayTicks = 0;
-    if (mode() == Mode::Worksheet) return;
+    if (mode() == Mode::Worksheet) {
+        // The teacher sees the text that a worksheet would get.
+        BlinkLabel->setText(toQString(DictationWord));
+        BlinkLabel->show();
+        return;
+    }
     // The word is presented shortly after the item is shown: the letters by their own timer.
     if (spellingProgram() && s.DictationMode != 1) Timer2->start(kLetterTickMs);
     if (!spellingProgram() || s.DictationMode != 0)
@@ -388,6 +394,15 @@ void TDiktam::Timer2Timer() {
     if (++PlayTicks < 2) return;
     Timer2->stop();
     playWord();
+}
+
+void TDiktam::addWorksheetItem(WorksheetWindow& worksheet, int n) {
+    // A dictation on paper: the teacher reads the texts aloud; the question sheet has the help
+    // (the Swedish word of 36100 and 36200, else the help text) and a line to write on, the
+    // answer sheet the text.
+    const SharedState& s = state();
+    DictationWord = textToWrite();
+    worksheet.addItem(n, s.ItemFields[helpWordProgram() ? 1 : 3], worksheet.UtSkriftSvar(DictationWord));
 }
 
 void TDiktam::setAnswerEnabled(bool enabled, bool focus) {

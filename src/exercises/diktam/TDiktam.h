@@ -65,6 +65,7 @@ protected:
     void presentItem() override;
     void setAnswerEnabled(bool enabled, bool focus) override;
     void onPause() override;
+    void addWorksheetItem(WorksheetWindow& worksheet, int n) override;
     bool windowKey(QKeyEvent* e) override;
 
 private:
