@@ -22,6 +22,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <system_error>
@@ -44,6 +45,49 @@ bool writeAll(const fs::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << bytes;
     return static_cast<bool>(out.flush());
+}
+
+std::uint32_t le32(const std::string& b, std::size_t at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
+}
+
+void putLe32(std::string& b, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// espeak-ng ends every text with more than half a second of silence: a spelled word would crawl.
+// The silence after the last sound is cut to kTailMs (16-bit mono files only).
+constexpr int kTailMs = 120;
+constexpr int kQuiet = 300;
+
+void trimTrailingSilence(const fs::path& wav) {
+    std::string b = readAll(wav);
+    std::optional<WavInfo> info = readWavHeader(b);
+    if (!info || info->bitsPerSample != 16 || info->channels != 1 || b.size() < 12) return;
+    // Find the data chunk.
+    std::size_t at = 12;
+    while (at + 8 <= b.size() && b.compare(at, 4, "data") != 0) at += 8 + le32(b, at + 4) + (le32(b, at + 4) & 1);
+    if (at + 8 > b.size()) return;
+    const std::size_t start = at + 8;
+    const std::size_t end = std::min<std::size_t>(b.size(), start + le32(b, at + 4));
+    std::size_t last = start;
+    for (std::size_t i = start; i + 1 < end; i += 2) {
+        const auto v = static_cast<std::int16_t>(static_cast<unsigned char>(b[i]) |
+                                                 (static_cast<unsigned char>(b[i + 1]) << 8));
+        if (v > kQuiet || v < -kQuiet) last = i + 2;
+    }
+    const std::size_t tail = static_cast<std::size_t>(info->sampleRate) * kTailMs / 1000 * 2;
+    const std::size_t keep = std::min(end, last + tail);
+    if (keep + 2 >= end) return;
+    b.resize(keep);
+    putLe32(b, at + 4, static_cast<std::uint32_t>(keep - start));
+    putLe32(b, 4, static_cast<std::uint32_t>(b.size() - 8));
+    const fs::path part = wav.string() + ".trim";
+    std::error_code ec;
+    if (writeAll(part, b)) fs::rename(part, wav, ec);
 }
 
 // Speaks `text` into `wav`; an empty string on success, else what went wrong.
@@ -70,6 +114,7 @@ std::string synthesize(const QString& program, const std::string& text, const fs
         fs::remove(part, ec);
         return "espeak-ng gav ingen WAV-fil";
     }
+    trimTrailingSilence(part);
     fs::rename(part, wav, ec);
     return ec ? "kan inte skriva " + wav.string() : std::string();
 }
@@ -92,7 +137,7 @@ int main(int argc, char** argv) {
     }
 
     const std::vector<Recording> recordings = courseRecordings(root);
-    const std::string voice = speechVoiceDescription();
+    const std::string voice = speechVoiceDescription() + " (tail " + std::to_string(kTailMs) + " ms)";
     std::map<std::string, std::set<std::string>> wanted; // folder -> names
     int made = 0, failed = 0;
     std::error_code ec;
