@@ -30,6 +30,9 @@ std::vector<std::string> goodFile(WindowKind kind) {
         return {"$Genus", "Je mange <du> pain.#Jag äter bröd.",
                 "<Du> pain, s'il vous plaît.#Bröd, tack.",
                 "Elle boit <de la> soupe.#Hon äter soppa."};
+    case WindowKind::TFalska: // "s" is a class of every duel
+        return {"$Duell", "la salade#s#salladen", "le sel#s#saltet", "la soupe#s#soppan",
+                "le sac#s#väskan", "la sœur#s#systern"};
     default: return {"$Övning", "hus#maison", "katt#chat"};
     }
 }
@@ -276,4 +279,19 @@ TEST_F(LintTree, BadCommandLinesAndAMissingDataDirectory) {
     auto [status, out] = lint("");
     EXPECT_EQ(status, 1);
     EXPECT_TRUE(has(out, "hittar inte katalogen")) << out;
+}
+
+TEST_F(LintTree, DuelWordsNeedTheirClassesAndDictationTextsTheirField) {
+    fill(WindowKind::TFalska);
+    fill(WindowKind::TDiktam);
+    EXPECT_EQ(lint("TFalska,TDiktam").first, 0) << lint("TFalska,TDiktam").second;
+    tree->write("DATA/FRA31300.DAT", {"la plage#s#stranden", "le gâteau#k#kakan", "le gant#g"});
+    tree->write("DATA/FRA36100.DAT", {"hus#", "tåg#le train qui part de la gare du Nord à huit heures"});
+    auto [status, out] = lint("TFalska,TDiktam");
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(has(out, "fel: en duell behöver minst fem ord; filen har 3")) << out;
+    EXPECT_TRUE(has(out, at("FRA31300.DAT", 2) + "fel: fält 2 (ljudklassen) ska vara s eller g, inte \"k\"")) << out;
+    EXPECT_TRUE(has(out, at("FRA31300.DAT", 3) + "varning: fält 3 (svensk betydelse) saknas")) << out;
+    EXPECT_TRUE(has(out, at("FRA36100.DAT", 1) + "fel: fält 2 (den franska texten) saknas")) << out;
+    EXPECT_TRUE(has(out, at("FRA36100.DAT", 2) + "varning: texten är längre än 45 tecken")) << out;
 }
