@@ -2,7 +2,9 @@
 
 #include "WindowFactories.h"
 
+#include "TDiktam.h"
 #include "TFLERBAR.h"
+#include "TFalska.h"
 #include "TFormer.h"
 #include "TKlockan.h"
 #include "TPassAkt.h"
@@ -65,6 +67,8 @@ void registerWindows(AppWindowOpener& opener, AppContext& context) {
     opener.registerKind(WindowKind::TKarta, [c](const WindowRequest&) { return std::make_unique<TKarta>(*c); });
     opener.registerKind(WindowKind::TFlagga, [c](const WindowRequest&) { return std::make_unique<TFlagga>(*c); });
     opener.registerKind(WindowKind::THymn, [c](const WindowRequest&) { return std::make_unique<THymn>(*c); });
+    opener.registerKind(WindowKind::TDiktam, [c](const WindowRequest&) { return std::make_unique<TDiktam>(*c); });
+    opener.registerKind(WindowKind::TFalska, [c](const WindowRequest&) { return std::make_unique<TFalska>(*c); });
     // (new kinds above this line)
 }
 

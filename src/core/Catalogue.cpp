@@ -95,8 +95,8 @@ std::vector<MenuDef> build() {
                       ex(8, "Telefonnummer", "FRA37000.DAT", K::TDiktam), toMain(9)}));
     c.push_back(menu("TF30", "Duell", "TF3", {280, 30},
                      {ex(1, "Uttalet av c", "FRA31100.DAT", K::TFalska),
-                      ex(2, "Uttalet av g", "FRA31200.DAT", K::TFalska),
-                      ex(3, "Uttalet av s", "FRA31300.DAT", K::TFalska), back(4)}));
+                      ex(2, "Uttalet av g", "FRA31300.DAT", K::TFalska),
+                      ex(3, "Uttalet av s", "FRA31200.DAT", K::TFalska), back(4)}));
     c.push_back(menu("TF35", "Diktamen", "TF3", {280, 30},
                      {ex(1, "Enkla ord", "FRA36100.DAT", K::TDiktam),
                       ex(2, "Svåra ord", "FRA36200.DAT", K::TDiktam), back(3)}));

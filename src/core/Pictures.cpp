@@ -2,6 +2,7 @@
 
 #include "PictureCaptions.h"
 #include "Shell.h"
+#include "WavInfo.h"
 
 #include <algorithm>
 
@@ -45,20 +46,23 @@ void Shell::GeLjudDirectory() {
     s_.SoundDir = AnsiText::ascii("F" + digits.substr(0, std::min(keep, digits.size())));
 }
 
-void Shell::SpelaUppWavLjud(const AnsiText& name) {
+void Shell::SpelaUppWavLjud(const AnsiText& name, const AnsiText& spokenText) {
     std::string relative = "LJUD/";
     if (!s_.SoundDir.empty()) relative += s_.SoundDir.toUtf8() + "/";
     relative += name.toUtf8();
     std::optional<fs::path> file =
         isPlainFileName(name.toUtf8()) ? paths_.find(relative) : std::nullopt;
     std::error_code ec;
-    if (!file || !fs::is_regular_file(*file, ec)) {
+    int p = s_.ProgramNumber;
+    bool wait = (p >= 31100 && p <= 31300) || p == 33000;
+    if (!file || !fs::is_regular_file(*file, ec) || !readWavInfo(*file)) {
+        if (!spokenText.empty() && services_.sound &&
+            services_.sound->speak(spokenText.toUtf8(), wait))
+            return;
         AnsiText shown = toUpper(AnsiText::fromUtf8(paths_.rootText() + "/" + relative));
         showMessage("Ljudfilen  " + shown.toUtf8() + "  finns inte eller är felaktig.");
         return;
     }
-    int p = s_.ProgramNumber;
-    bool wait = (p >= 31100 && p <= 31300) || p == 33000;
     if (services_.sound) services_.sound->play(*file, wait);
 }
 

@@ -57,6 +57,14 @@ public:
     // sound that is still playing.
     virtual void play(const std::filesystem::path& file, bool wait) = 0;
     virtual void stop() = 0;
+    // Speaks a French text (UTF-8) with the speech synthesizer, for a recording that is missing;
+    // `wait` as for play. False when there is no synthesizer or it failed: the caller then tells
+    // the pupil that the recording is missing.
+    virtual bool speak(const std::string& frenchText, bool wait) {
+        (void)frenchText;
+        (void)wait;
+        return false;
+    }
 };
 
 } // namespace orvela

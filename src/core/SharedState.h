@@ -108,6 +108,7 @@ struct SharedState {
     bool PictureOrderPending = true;
     bool StartCaptionWanted = false;
     AnsiText SoundDir;
+    std::uint8_t DictationMode = 0; // the dictation's 0 hear, 1 see, 2 hear and see
     OneBased<std::int32_t, 6> StartPictures;
 
     // Screen

@@ -3,7 +3,13 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include "SpeechVoice.h"
 #include "WavInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <QEventLoop>
 #include <QTimer>
@@ -54,6 +60,38 @@ void QtSound::play(const std::filesystem::path& file, bool wait) {
     effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
     effect_->play();
     if (wait && generation_ == mine) waitForEnd(waitBoundMs(file));
+}
+
+bool QtSound::speak(const std::string& frenchText, bool wait) {
+    if (frenchText.empty()) return false;
+    const QString program = QStandardPaths::findExecutable(QString::fromLatin1(kSpeechProgram));
+    if (program.isEmpty()) return false;
+    if (!speechDir_) speechDir_ = std::make_unique<QTemporaryDir>();
+    if (!speechDir_->isValid()) return false;
+    // Each text gets a file of its own (a replaced sound may still hold the previous one); the
+    // file of four texts back is no longer in use.
+    const int n = ++speechCount_;
+    QFile::remove(speechDir_->filePath(QStringLiteral("speech-%1.wav").arg(n - 4)));
+    const QString file = speechDir_->filePath(QStringLiteral("speech-%1.wav").arg(n));
+
+    QStringList arguments;
+    for (const std::string& a : speechArguments(file.toStdString()))
+        arguments << QString::fromStdString(a);
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted(kSpeechTimeoutMs)) return false;
+    process.write(frenchText.data(), static_cast<qint64>(frenchText.size()));
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kSpeechTimeoutMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return false;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return false;
+    const std::filesystem::path wav = file.toStdString();
+    if (!readWavInfo(wav)) return false;
+    play(wav, wait);
+    return true;
 }
 
 void QtSound::stop() {

@@ -9,6 +9,8 @@
 
 #include <QPointer>
 #include <QSoundEffect>
+#include <QTemporaryDir>
+#include <memory>
 #include <cstdint>
 
 namespace orvela {
@@ -22,6 +24,12 @@ public:
 
     void play(const std::filesystem::path& file, bool wait) override;
     void stop() override;
+    // Speaks the text with espeak-ng into a scratch WAV file and plays that; false when espeak-ng
+    // is not installed, fails or takes too long.
+    bool speak(const std::string& frenchText, bool wait) override;
+
+    // How long the synthesizer may take for one text.
+    static constexpr int kSpeechTimeoutMs = 10000;
 
     // How long a waiting call waits at most for a file: its length and a margin for opening the
     // device, or a short bound when the header cannot be read.
@@ -44,6 +52,9 @@ private:
     // Counts play and stop calls: a wait ends when the sound it waits for is no longer the
     // current one.
     std::uint64_t generation_ = 0;
+    // The scratch files of spoken texts, removed with the player.
+    std::unique_ptr<QTemporaryDir> speechDir_;
+    int speechCount_ = 0;
 };
 
 } // namespace orvela

@@ -77,6 +77,11 @@ void LazySound::stop() {
     if (real_) real_->stop();
 }
 
+bool LazySound::speak(const std::string& frenchText, bool wait) {
+    Sound* s = real();
+    return s && s->speak(frenchText, wait);
+}
+
 LazyPrinting::~LazyPrinting() = default;
 
 Printing* LazyPrinting::real() {

@@ -18,6 +18,7 @@ public:
     ~LazySound() override;
     void play(const std::filesystem::path& file, bool wait) override;
     void stop() override;
+    bool speak(const std::string& frenchText, bool wait) override;
 
 private:
     Messages* messages_;

@@ -36,6 +36,9 @@ std::vector<std::string> goodFile(WindowKind kind) {
     case WindowKind::Tskriv2:
         return {"$Komparation", "grand#plus grand#le plus grand#stor - större - störst",
                 "petit#plus petit#le plus petit#liten - mindre - minst"};
+    case WindowKind::TFalska: // "s" is a class of every duel
+        return {"$Duell", "la salade#s#salladen", "le sel#s#saltet", "la soupe#s#soppan",
+                "le sac#s#väskan", "la sœur#s#systern"};
     default: return {"$Övning", "hus#maison", "katt#chat"};
     }
 }
@@ -422,4 +425,17 @@ TEST_F(LintTree, TypedAnswersThatJudgeAPupilWronglyAreWarnings) {
         EXPECT_EQ(mendedStatus, 0) << mended;
         EXPECT_TRUE(has(mended, " 0 fel, 0 varningar.")) << mended;
     }
+TEST_F(LintTree, DuelWordsNeedTheirClassesAndDictationTextsTheirField) {
+    fill(WindowKind::TFalska);
+    fill(WindowKind::TDiktam);
+    EXPECT_EQ(lint("TFalska,TDiktam").first, 0) << lint("TFalska,TDiktam").second;
+    tree->write("DATA/FRA31300.DAT", {"la plage#s#stranden", "le gâteau#k#kakan", "le gant#g"});
+    tree->write("DATA/FRA36100.DAT", {"hus#", "tåg#le train qui part de la gare du Nord à huit heures"});
+    auto [status, out] = lint("TFalska,TDiktam");
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(has(out, "fel: en duell behöver minst fem ord; filen har 3")) << out;
+    EXPECT_TRUE(has(out, at("FRA31300.DAT", 2) + "fel: fält 2 (ljudklassen) ska vara s eller g, inte \"k\"")) << out;
+    EXPECT_TRUE(has(out, at("FRA31300.DAT", 3) + "varning: fält 3 (svensk betydelse) saknas")) << out;
+    EXPECT_TRUE(has(out, at("FRA36100.DAT", 1) + "fel: fält 2 (den franska texten) saknas")) << out;
+    EXPECT_TRUE(has(out, at("FRA36100.DAT", 2) + "varning: texten är längre än 45 tecken")) << out;
 }

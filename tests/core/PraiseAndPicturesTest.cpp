@@ -1,6 +1,7 @@
 // Praise files, placeholders, the picture order and captions, sounds.
 
 #include "Fakes.h"
+#include "WavBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -127,8 +128,8 @@ TEST(Pictures, CaptionsHaveAStartAndARewardVariant) {
 
 TEST(Sound, PathsMissingFilesAndWaiting) {
     ShellFixture f;
-    f.content.writeRaw("LJUD/F311/ca.wav", "RIFF");
-    f.content.writeRaw("LJUD/hej.wav", "RIFF");
+    f.content.writeRaw("LJUD/F311/ca.wav", silentWav(100));
+    f.content.writeRaw("LJUD/hej.wav", silentWav(100));
     f.s.ProgramNumber = 31100;
     f.shell.GeLjudDirectory();
     EXPECT_EQ(f.s.SoundDir.toUtf8(), "F311");
@@ -154,4 +155,29 @@ TEST(Sound, PathsMissingFilesAndWaiting) {
     f.s.SoundDir = AnsiText();
     f.shell.SpelaUppWavLjud(A("hej.wav"));
     EXPECT_EQ(f.sound.played.size(), 3u);
+}
+
+TEST(Sound, AMissingOrBrokenRecordingIsSpokenWhenASynthesizerIsThere) {
+    ShellFixture f;
+    f.content.writeRaw("LJUD/F361/F361002.WAV", "RIFF....not a sound");
+    f.s.ProgramNumber = 36100;
+    f.shell.GeLjudDirectory();
+
+    // Without a synthesizer the pupil is told, whether or not there is a text to speak.
+    f.shell.SpelaUppWavLjud(A("F361001.WAV"), A("la fenêtre"));
+    EXPECT_EQ(f.sound.spoken, std::vector<std::string>{"la fenêtre"});
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_NE(f.messages.shown[0].find("F361001.WAV  finns inte"), std::string::npos);
+
+    f.sound.canSpeak = true;
+    f.sound.spoken.clear();
+    f.shell.SpelaUppWavLjud(A("F361001.WAV"), A("la fenêtre"));
+    f.shell.SpelaUppWavLjud(A("F361002.WAV"), A("un garçon"));
+    EXPECT_EQ(f.sound.spoken, (std::vector<std::string>{"la fenêtre", "un garçon"}))
+        << "a file that is not a WAV is spoken too";
+    EXPECT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_TRUE(f.sound.played.empty());
+
+    f.shell.SpelaUppWavLjud(A("F361003.WAV"));
+    EXPECT_EQ(f.messages.shown.size(), 2u) << "no text: nothing to speak";
 }

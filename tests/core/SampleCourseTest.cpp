@@ -13,7 +13,7 @@ using namespace orvela::testing;
 
 TEST(SampleCourse, PassesLintForTheCompleteKinds) {
     const CommandRun r = contentTool({"lint", std::string(ORVELA_SOURCE_DIR) + "/content", "--only",
-                                      "TSKRIV,TSkrivinf,TFLERBAR,Tskriv2,TFormer,TBilden,TBildvis"});
+                                      "TSKRIV,TSkrivinf,TFLERBAR,Tskriv2,TFormer,TBilden,TBildvis,TDiktam,TFalska"});
     EXPECT_EQ(r.status, 0) << r.out << r.err;
     EXPECT_NE(r.out.find(" 0 fel, 0 varningar."), std::string::npos) << r.out << r.err;
 }

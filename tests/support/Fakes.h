@@ -51,8 +51,14 @@ public:
     };
     std::vector<Call> played;
     int stops = 0;
+    std::vector<std::string> spoken; // texts the synthesizer was asked to speak
+    bool canSpeak = false;           // whether a synthesizer is installed
     void play(const std::filesystem::path& f, bool wait) override { played.push_back({f, wait}); }
     void stop() override { ++stops; }
+    bool speak(const std::string& text, bool) override {
+        spoken.push_back(text);
+        return canSpeak;
+    }
 };
 
 class FakeOpener : public WindowOpener {

@@ -160,6 +160,8 @@ private:
     // that does.
     bool fitsOrHasShortAlternative(const AnsiText& answer, std::size_t length) const;
     void checkSentenceParts(const std::string& file, int lineNo);
+    void checkDictation(const std::string& file, int lineNo, int program);
+    void checkDuelWord(const std::string& file, int lineNo, int program);
 };
 
 void Linter::checkFileTable(const std::vector<Target>& targets) {
@@ -260,6 +262,8 @@ void Linter::checkFile(const Target& t) {
             lines.push_back(i.line);
         collectTiles(lines);
     }
+    if (t.kind == WindowKind::TFalska && items.size() < 5)
+        add(shown, 0, true, "en duell behöver minst fem ord; filen har " + std::to_string(items.size()));
     for (const Item& i : items)
         checkItem(shown, i.lineNo, t.kind, program, i.line);
     // The file's findings in line order.
@@ -282,9 +286,39 @@ void Linter::checkItem(const std::string& file, int lineNo, WindowKind kind, int
     case WindowKind::TSats: checkSentenceParts(file, lineNo); break;
     case WindowKind::TBilden: checkTranslation(file, lineNo); break;
     case WindowKind::TBildvis: checkPictureChoice(file, lineNo); break;
+    case WindowKind::TDiktam: checkDictation(file, lineNo, program); break;
+    case WindowKind::TFalska: checkDuelWord(file, lineNo, program); break;
     default: break;
     }
     checkTypedAnswers(file, lineNo, kind, program);
+}
+
+void Linter::checkDictation(const std::string& file, int lineNo, int program) {
+    // The text to write is field 2 for 36100 and 36200 (field 1 is their help word); the reading
+    // (32000) says field 2 and shows field 1 in Swedish.
+    const SharedState& s = shell_.state();
+    const bool second = program == 32000 || program == 36100 || program == 36200;
+    const AnsiText& text = s.ItemFields[second ? 2 : 1];
+    if (blank(text)) {
+        add(file, lineNo, true, second ? "fält 2 (den franska texten) saknas" : "fält 1 (texten) saknas");
+        return;
+    }
+    if (program != 32000 && text.size() > 45)
+        add(file, lineNo, false, "texten är längre än 45 tecken; svarsfältet görs längre för den");
+}
+
+void Linter::checkDuelWord(const std::string& file, int lineNo, int program) {
+    const SharedState& s = shell_.state();
+    if (blank(s.ItemFields[1])) add(file, lineNo, true, "fält 1 (ordet) saknas");
+    // Each duel has its marker and one other class: c k/s, s z/s, g s/g.
+    const std::string cls = toUpper(s.ItemFields[2]).toUtf8();
+    const std::string marker = program == 31100 ? "K" : program == 31200 ? "Z" : "S";
+    const std::string other = program == 31300 ? "G" : "S";
+    if (cls != marker && cls != other)
+        add(file, lineNo, true,
+            "fält 2 (ljudklassen) ska vara " + toLower(AnsiText::ascii(marker)).toUtf8() + " eller " +
+                toLower(AnsiText::ascii(other)).toUtf8() + ", inte \"" + s.ItemFields[2].toUtf8() + "\"");
+    if (blank(s.ItemFields[3])) add(file, lineNo, false, "fält 3 (svensk betydelse) saknas");
 }
 
 void Linter::checkTranslation(const std::string& file, int lineNo) {
