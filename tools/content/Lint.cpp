@@ -710,6 +710,14 @@ void Linter::checkTwoAnswers(const std::string& file, int lineNo) {
                     " är längre än 55 tecken och får inte plats i svarsfältet");
 }
 
+// "NN" (in any letter case, blanks around it aside): a marked group that gets no box.
+bool isNoBoxCode(const AnsiText& code) {
+    std::string c = toUpper(code).bytes();
+    c.erase(0, c.find_first_not_of(' '));
+    c.erase(c.find_last_not_of(' ') + 1);
+    return c == "NN";
+}
+
 // The sentence-part exercise: a sentence with up to five groups marked "<" ">" and a function
 // code per group (S, P, AO, DO, PF, or NN for a group without a box).
 void Linter::checkSentenceParts(const std::string& file, int lineNo) {
@@ -734,7 +742,7 @@ void Linter::checkSentenceParts(const std::string& file, int lineNo) {
             add(file, lineNo, true,
                 "ordgrupp " + std::to_string(g) + " saknar satsdel (fält " + std::to_string(g + 1) +
                     "); skriv S, P, AO, DO, PF eller NN");
-        } else if (!satsFunctionOf(code) && trimmed(toUpper(code)) != AnsiText::ascii("NN")) {
+        } else if (!satsFunctionOf(code) && !isNoBoxCode(code)) {
             add(file, lineNo, true,
                 "okänd satsdel " + quoted(code) + " för ordgrupp " + std::to_string(g) +
                     "; skriv S, P, AO, DO, PF eller NN");
