@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -2,25 +2,36 @@
 
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QStringList>
 
 namespace orvela {
 
 namespace {
 
-// The device module beside the program; nullptr (with the reason in `error`) when it cannot be
-// loaded.
+#ifndef ORVELA_MODULE_FROM_BINDIR
+#define ORVELA_MODULE_FROM_BINDIR "../lib/orvela"
+#endif
+
+// The device module beside the program (in the build tree) or in the installed program's module
+// directory; nullptr (with the reason in `error`) when it cannot be loaded.
 QLibrary* deviceModule(QString& error) {
     static QLibrary* library = nullptr;
     static QString failure;
     if (!library && failure.isEmpty()) {
-        auto* lib = new QLibrary(QCoreApplication::applicationDirPath() +
-                                 QStringLiteral("/orvela-devices"));
-        if (lib->load()) {
-            library = lib;
-        } else {
-            failure = lib->errorString();
+        const QString dir = QCoreApplication::applicationDirPath();
+        const QStringList candidates = {
+            dir + QStringLiteral("/orvela-devices"),
+            dir + QStringLiteral("/" ORVELA_MODULE_FROM_BINDIR "/orvela-devices")};
+        for (const QString& candidate : candidates) {
+            auto* lib = new QLibrary(candidate);
+            if (lib->load()) {
+                library = lib;
+                break;
+            }
+            failure += (failure.isEmpty() ? QString() : QStringLiteral("; ")) + lib->errorString();
             delete lib;
         }
+        if (library) failure.clear();
     }
     error = failure;
     return library;
