@@ -86,9 +86,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Orvela"));
     // Qt's own dialogs (printing, files) speak Swedish like the rest of the program, whatever
     // the locale, where Qt's translations are installed.
+    // Qt 6.4 ships Swedish only in its combined catalogue "qt_sv"; later ones may split it.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    if (qtTexts.load(swedish, QStringLiteral("qtbase"), QStringLiteral("_"), translations) ||
+        qtTexts.load(swedish, QStringLiteral("qt"), QStringLiteral("_"), translations))
         QApplication::installTranslator(&qtTexts);
 
     orvela::fs::path contentRoot = options.contentRoot;
