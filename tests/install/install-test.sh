@@ -16,7 +16,7 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log" || fail "cmake
 
 id=org.orvela.Orvela
 for f in bin/orvela bin/orvela-content \
-         share/orvela/DATA share/orvela/PROGRAM/FRAN.INI share/orvela/BILD/FRA001.BMP \
+         share/orvela/DATA share/orvela/PROGRAM/FRAN.INI share/orvela/BILD \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg \
          share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/128x128/apps/$id.png \
@@ -27,6 +27,10 @@ done
 [ -n "$(find "$prefix" -path '*/lib*/orvela/orvela-devices.so')" ] ||
     fail "the device module is not installed"
 [ -e "$prefix/share/orvela/RESULTAT" ] && fail "an installed course has no RESULTAT"
+# The drawn pictures come along (unless the build skipped drawing them).
+if [ -e "$build/content/BILD/FRA001.BMP" ]; then
+    [ -e "$prefix/share/orvela/BILD/FRA001.BMP" ] || fail "the pictures are not installed"
+fi
 
 # The PNG icons have the sizes their directories name.
 for size in 48 128 256; do
