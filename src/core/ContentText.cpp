@@ -123,9 +123,10 @@ std::vector<ContentText::Problem> ContentText::misdecodedUtf8(std::string_view a
             ++line;
             continue;
         }
-        // "Ã" or "Å" (the lead bytes of Latin letters) followed by characters whose bytes are
-        // UTF-8 continuation bytes.
-        if ((b != 0xC3 && b != 0xC5 && b != 0xC2) || reportedLine == line) continue;
+        // "Â", "Ã" or "Å" (the lead bytes of Latin letters and signs) or "â" (of typographic
+        // quotes and dashes: "â€™" for "’") followed by characters whose bytes are UTF-8
+        // continuation bytes.
+        if ((b != 0xC2 && b != 0xC3 && b != 0xC5 && b != 0xE2) || reportedLine == line) continue;
         char32_t cp;
         const std::size_t n = sequenceLength(ansi, i, cp);
         if (n < 2) continue;

@@ -110,11 +110,14 @@ TEST(ContentText, WhatDoesNotCarryOverIsReportedAndKept) {
 
     // Mis-decoded UTF-8 in a Windows-1252 text, once per line.
     std::vector<ContentText::Problem> m =
-        ContentText::misdecodedUtf8("bon\r\nd\xC3\xA9j\xC3\xA0 vu\r\n\xC5\x93uvre\r\n\xC3 la\r\n");
-    ASSERT_EQ(m.size(), 2u);
+        ContentText::misdecodedUtf8("bon\r\nd\xC3\xA9j\xC3\xA0 vu\r\n\xC5\x93uvre\r\n\xC3 la\r\n"
+                                    "l\xE2\x80\x99" "eau, p\xE2t\xE9\r\n");
+    ASSERT_EQ(m.size(), 3u);
     EXPECT_EQ(m[0].line, 2);
     EXPECT_EQ(m[0].message, "\"Ã©\" ser ut som felavkodad UTF-8 (troligen \"é\"); spara filen "
                             "som UTF-8 eller rätta tecknen");
     EXPECT_EQ(m[1].line, 3);
     EXPECT_NE(m[1].message.find("troligen \"œ\""), std::string::npos);
+    EXPECT_EQ(m[2].line, 5) << "a real \"â\" (pâté) is no finding";
+    EXPECT_NE(m[2].message.find("troligen \"’\""), std::string::npos);
 }
