@@ -9,6 +9,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     poppler-utils
     espeak-ng
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -3,17 +3,26 @@
 
 #include "AppWindowOpener.h"
 #include "Catalogue.h"
+#include "CommandLine.h"
 #include "DeviceProxies.h"
 #include "QtServices.h"
 #include "Shell.h"
 #include "TForm1.h"
 #include "TUtskrift.h"
 #include "WindowFactories.h"
+#include "WritePlaces.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
-#include <cstring>
+#include <QTranslator>
+
+#ifndef ORVELA_COURSE_FROM_BINDIR
+#define ORVELA_COURSE_FROM_BINDIR "../share/orvela"
+#endif
+#include <cstdio>
 
 namespace {
 
@@ -55,23 +64,53 @@ void openExercise(orvela::Shell& shell, orvela::WindowOpener& opener, orvela::Me
 } // namespace
 
 int main(int argc, char** argv) {
+    // The command line is read before the application exists: help, version and a mistyped
+    // option need no display.
+    const orvela::CommandLine options = orvela::CommandLine::parse(argc, argv);
+    switch (options.outcome()) {
+    case orvela::CommandLine::Outcome::Help:
+        std::fputs(orvela::CommandLine::usage().c_str(), stdout);
+        return 0;
+    case orvela::CommandLine::Outcome::Version:
+        std::fputs(orvela::CommandLine::version().c_str(), stdout);
+        return 0;
+    case orvela::CommandLine::Outcome::Error:
+        std::fprintf(stderr, "orvela: %s\n%s", options.error().c_str(),
+                     orvela::CommandLine::usage().c_str());
+        return 2;
+    case orvela::CommandLine::Outcome::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvela"));
+    // Qt's own dialogs (printing, files) speak Swedish like the rest of the program, whatever
+    // the locale, where Qt's translations are installed.
+    // Qt 6.4 ships Swedish only in its combined catalogue "qt_sv"; later ones may split it.
+    QTranslator qtTexts;
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    if (qtTexts.load(swedish, QStringLiteral("qtbase"), QStringLiteral("_"), translations) ||
+        qtTexts.load(swedish, QStringLiteral("qt"), QStringLiteral("_"), translations))
+        QApplication::installTranslator(&qtTexts);
 
-    orvela::fs::path contentRoot;
-    bool exitWhenShown = false;
-    std::string exercise; // --exercise FILE: open that exercise at once
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--content-root") == 0 && i + 1 < argc)
-            contentRoot = argv[++i];
-        else if (std::strcmp(argv[i], "--exit-when-shown") == 0)
-            exitWhenShown = true;
-        else if (std::strcmp(argv[i], "--exercise") == 0 && i + 1 < argc)
-            exercise = argv[++i];
+    orvela::fs::path contentRoot = options.contentRoot;
+    const bool exitWhenShown = options.exitWhenShown;
+    const std::string exercise = options.exercise; // open that exercise at once
+    // Without --content-root: the directory above the program's own when it holds a course (the
+    // build tree, a course copied to a school folder), otherwise the installed course.
+    bool installedCourse = false;
+    if (contentRoot.empty()) {
+        const orvela::fs::path program = QCoreApplication::applicationFilePath().toStdString();
+        contentRoot = orvela::ContentPaths::rootOfProgram(program);
+        const orvela::fs::path installed =
+            (program.parent_path() / ORVELA_COURSE_FROM_BINDIR).lexically_normal();
+        if (!orvela::ContentPaths(contentRoot).exists("DATA") &&
+            orvela::ContentPaths(installed).exists("DATA")) {
+            contentRoot = installed;
+            installedCourse = true;
+        }
     }
-    if (contentRoot.empty())
-        contentRoot = orvela::ContentPaths::rootOfProgram(
-            QCoreApplication::applicationFilePath().toStdString());
 
     orvela::QtMessages messages;
     orvela::SystemClock clock;
@@ -80,6 +119,12 @@ int main(int argc, char** argv) {
     orvela::ShellServices services{&messages, &clock, &measure, &sound};
     orvela::Shell shell(orvela::ContentPaths(contentRoot), services);
 
+    // The installed course belongs to the package manager: settings and results go to the
+    // user's own directories even for a user who could write there.
+    if (installedCourse)
+        shell.places() = orvela::WritePlaces(shell.paths(),
+                                             orvela::WritePlaces::UserBase::fromEnvironment(),
+                                             orvela::WritePlaces::nothingWritable());
     shell.HaemtaPathINI();
     if (!shell.HaemtaFilTabell()) return 1;
     shell.SkapaSlumptal(1, 1000);

@@ -1,5 +1,6 @@
 #include "DataFile.h"
 
+#include "SafeFile.h"
 #include "SharedState.h"
 
 #include <algorithm>
@@ -9,17 +10,21 @@ namespace orvela {
 
 LineReader::LineReader(const std::filesystem::path& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        failed_ = true;
-        return;
-    }
-    in_.open(path, std::ios::binary);
+    if (path.empty() || std::filesystem::is_directory(path, ec)) return;
+    std::optional<std::string> raw = readWholeFile(path);
+    if (!raw) return;
+    text_ = ContentText::decode(*raw);
+    open_ = true;
 }
 
 bool LineReader::next(AnsiText& line) {
-    if (!isOpen()) return false;
+    const std::string& all = text_.bytes();
+    if (!open_ || pos_ >= all.size()) return false;
+    std::size_t end = all.find('\n', pos_);
+    if (end == std::string::npos) end = all.size();
     std::string& s = line.bytes();
-    if (!std::getline(in_, s)) return false;
+    s.assign(all, pos_, end - pos_);
+    pos_ = end + 1;
     if (!s.empty() && s.back() == '\r') s.pop_back();
     return true;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // Reading exercise data files line by line. Lines end in CR LF (LF alone is accepted too) and are
-// kept as Windows-1252 bytes.
+// kept as Windows-1252 bytes; a file saved as UTF-8 reads as its Windows-1252 twin.
 //
 // Line kinds: empty and ";" lines are ignored; "$§" is the instruction, "$%" the worksheet note,
 // any other "$" line a heading; every other line is an item (plain or scrambled).
 
 #include "AnsiText.h"
+#include "ContentText.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,16 +14,22 @@
 
 namespace orvela {
 
+// The lines of a content file as Windows-1252 text, whether the file was saved as Windows-1252
+// or as UTF-8 (see ContentText).
 class LineReader {
 public:
     explicit LineReader(const std::filesystem::path& path);
-    bool isOpen() const { return in_.is_open() && !failed_; }
+    bool isOpen() const { return open_; }
     // The next line without its line end; false at the end of the file.
     bool next(AnsiText& line);
+    // How the file was written, and what did not carry over into Windows-1252.
+    ContentText::Encoding encoding() const { return text_.encoding(); }
+    const std::vector<ContentText::Problem>& problems() const { return text_.problems(); }
 
 private:
-    std::ifstream in_;
-    bool failed_ = false;
+    ContentText text_;
+    std::size_t pos_ = 0;
+    bool open_ = false;
 };
 
 enum class LineKind { Ignored, Instruction, WorksheetNote, Heading, Item };

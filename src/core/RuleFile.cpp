@@ -1,8 +1,11 @@
 #include "RuleFile.h"
 
+#include "ContentText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
 namespace orvela {
@@ -234,7 +237,12 @@ std::optional<RulePage> readRuleFile(const std::filesystem::path& file,
     if (file.empty() || fs::is_directory(file, ec)) return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in.is_open()) return std::nullopt;
-    return readRulePage(in, problems);
+    // Saved as Windows-1252 or as UTF-8: the page reads the same.
+    std::string raw(kReadBudget, '\0');
+    in.read(raw.data(), static_cast<std::streamsize>(raw.size()));
+    raw.resize(static_cast<std::size_t>(in.gcount()));
+    std::istringstream text(ContentText::decode(raw).bytes());
+    return readRulePage(text, problems);
 }
 
 std::vector<RulePiece> parseRuleCell(const AnsiText& text, bool blue, bool& small,

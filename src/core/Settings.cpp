@@ -3,6 +3,7 @@
 #include "IniFile.h"
 #include "SafeFile.h"
 #include "Shell.h"
+#include "WritePlaces.h"
 
 #include <charconv>
 #include <system_error>
@@ -11,7 +12,6 @@ namespace orvela {
 
 namespace {
 
-const char* const kSettingsFile = "PROGRAM\\FRAN.INI";
 const char* const kPathFile = "PROGRAM\\FRAPATH.INI";
 
 bool isValidUtf8(std::string_view s) {
@@ -46,13 +46,20 @@ std::uint8_t switchValue(const std::string& v) {
 
 } // namespace
 
+WritePlaces& Shell::places() const {
+    if (!places_ || places_->paths().root() != paths_.root())
+        places_.emplace(paths_, WritePlaces::UserBase::fromEnvironment());
+    return *places_;
+}
+
 std::string Shell::resultDir() const {
-    return paths_.resolve("RESULTAT").string();
+    return places().resultDir().string();
 }
 
 void Shell::HaemtaPathINI() {
     std::string fallback = resultDir();
     std::optional<fs::path> file = paths_.find(kPathFile);
+    scorePathGiven_ = false;
     if (!file) {
         s_.DiagnosisDir = fallback;
         s_.ScoreDir = fallback + "/";
@@ -63,11 +70,12 @@ void Shell::HaemtaPathINI() {
     std::string score = ini.readString("PATH", "SCOREPATH");
     s_.DiagnosisDir = diag.empty() ? fallback : directoryFromIni(diag, paths_.root());
     s_.ScoreDir = score.empty() ? fallback : directoryFromIni(score, paths_.root());
+    scorePathGiven_ = !score.empty();
     if (s_.ScoreDir.empty() || s_.ScoreDir.back() != '/') s_.ScoreDir += '/';
 }
 
 void Shell::HaemtaFranINI() {
-    std::optional<fs::path> file = paths_.find(kSettingsFile);
+    std::optional<fs::path> file = places().settingsFileToRead();
     if (!file) {
         s_.ShowAnswerSeconds = 3;
         s_.SoundSetting = 1;
@@ -92,12 +100,18 @@ void Shell::HaemtaFranINI() {
 }
 
 bool Shell::SparaFranINI() {
-    fs::path file = paths_.resolve(kSettingsFile);
-    IniFile ini = IniFile::load(file);
+    std::string error;
+    std::optional<fs::path> target = places().settingsFileToWrite(error);
+    if (!target) {
+        showMessage("Inställningarna kunde inte sparas: " + error);
+        return false;
+    }
+    const fs::path& file = *target;
+    // An installed course's own file holds the school's defaults: the user's copy starts from it.
+    IniFile ini = IniFile::load(fs::exists(file) ? file : places().settingsFileToRead().value_or(file));
     ini.setValue("SETTINGS", "TIMESHOWINGCORRECTANSWER", std::to_string(s_.ShowAnswerSeconds));
     ini.setValue("SETTINGS", "SOUNDS", std::to_string(s_.SoundSetting));
     ini.setValue("SETTINGS", "FRENCHPICTURES", std::to_string(s_.PictureSetting));
-    std::string error;
     DirectoryLock lock(file.parent_path() / "orvela.lck");
     if (!ini.save(file, error)) {
         showMessage("Inställningarna kunde inte sparas i " + file.string() + " (" + error + ").");
@@ -107,11 +121,20 @@ bool Shell::SparaFranINI() {
 }
 
 void Shell::KontrolleraScoreDir() {
+    std::string error;
+    if (!places().makeResultDir(error))
+        showMessage(error + " Resultat och rekord kan inte sparas.");
     std::string dir = s_.ScoreDir;
     if (!dir.empty()) dir.pop_back();
     std::error_code ec;
-    if (dir.empty() || !fs::is_directory(dir, ec) || KatalogSkrivbar(dir))
+    if (dir.empty() || !fs::is_directory(dir, ec) || KatalogSkrivbar(dir)) {
+        // A class folder that is gone or locked: the pupil's results still have a place.
+        if (scorePathGiven_)
+            showMessage("Katalogen " + dir + " som FRAPATH.INI anger för resultaten finns inte "
+                        "eller går inte att skriva i. Resultaten sparas i stället i katalogen " +
+                        resultDir() + ".");
         s_.ScoreDir = resultDir() + "/";
+    }
 }
 
 bool Shell::KatalogSkrivbar(const std::string& dir) {
@@ -124,7 +147,7 @@ bool Shell::DiagnosFileWish(const std::string& dir) {
         showMessage("Sätt in disketten med din diagnos i datorn.");
         return false;
     }
-    std::string result = paths_.rootText() + "/RESULTAT";
+    std::string result = resultDir();
     showMessage("Diagnosen kan inte sparas i katalogen " + dir +
                 ". Den kommer nu att sparas i katalogen " + result);
     fs::path resultPath = resultDir();

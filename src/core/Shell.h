@@ -17,6 +17,7 @@
 #include "ContentPaths.h"
 #include "Services.h"
 #include "SharedState.h"
+#include "WritePlaces.h"
 
 #include <cstdint>
 #include <functional>
@@ -57,8 +58,11 @@ public:
     static bool KatalogSkrivbar(const std::string& dir);
     // True when the diagnosis can be stored in `dir`; tells the pupil otherwise.
     bool DiagnosFileWish(const std::string& dir);
-    // ContentRoot + "\RESULTAT" as a real path.
+    // The directory of the results: ContentRoot + "\RESULTAT" as a real path when the course
+    // takes them, the user's data directory for an installed course (see WritePlaces).
     std::string resultDir() const;
+    // Where the settings file and the results go; decided once for the content root.
+    WritePlaces& places() const;
 
     // ---- DataFiles.cpp ----
     // Fills FileTable (and, from the list file, the praise-file table). False when the DATA
@@ -182,6 +186,8 @@ private:
     ShellServices services_;
     std::mt19937 random_;
     std::function<void()> protocolRedraw_; // DiagnosisResults.cpp
+    mutable std::optional<WritePlaces> places_; // Settings.cpp
+    bool scorePathGiven_ = false; // the path file names a score directory
 
     // The data files ("FR*.DAT", at most 172) and praise files ("FROM*.LOV", at most 20) in DATA,
     // letter case ignored and shown in upper case, each list sorted by character code; nullopt

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QRegularExpression>
+#include <QStringList>
 
 namespace orvela {
 
@@ -22,21 +23,31 @@ QString loadFailure(const QString& base, const QString& systemText) {
     return QStringLiteral("den kan inte laddas: ") + systemText;
 }
 
-// The device module beside the program; nullptr (with the reason in `error`) when it cannot be
-// loaded.
+#ifndef ORVELA_MODULE_FROM_BINDIR
+#define ORVELA_MODULE_FROM_BINDIR "../lib/orvela"
+#endif
+
+// The device module beside the program (in the build tree) or in the installed program's module
+// directory; nullptr (with the reason in `error`) when it cannot be loaded.
 QLibrary* deviceModule(QString& error) {
     static QLibrary* library = nullptr;
     static QString failure;
     if (!library && failure.isEmpty()) {
-        const QString base =
-            QCoreApplication::applicationDirPath() + QStringLiteral("/orvela-devices");
-        auto* lib = new QLibrary(base);
-        if (lib->load()) {
-            library = lib;
-        } else {
-            failure = loadFailure(base, lib->errorString());
+        const QString dir = QCoreApplication::applicationDirPath();
+        const QStringList candidates = {
+            dir + QStringLiteral("/orvela-devices"),
+            dir + QStringLiteral("/" ORVELA_MODULE_FROM_BINDIR "/orvela-devices")};
+        for (const QString& candidate : candidates) {
+            auto* lib = new QLibrary(candidate);
+            if (lib->load()) {
+                library = lib;
+                break;
+            }
+            // The reason given is the one beside the program (the build tree's place).
+            if (failure.isEmpty()) failure = loadFailure(candidate, lib->errorString());
             delete lib;
         }
+        if (library) failure.clear();
     }
     error = failure;
     return library;

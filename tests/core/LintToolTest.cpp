@@ -441,3 +441,24 @@ TEST_F(LintTree, DuelWordsNeedTheirClassesAndDictationTextsTheirField) {
     EXPECT_TRUE(has(out, at("FRA36100.DAT", 1) + "fel: fält 2 (den franska texten) saknas")) << out;
     EXPECT_TRUE(has(out, at("FRA36100.DAT", 2) + "varning: texten är längre än 45 tecken")) << out;
 }
+
+// A file saved as UTF-8 is checked as its Windows-1252 twin; what does not carry over is reported.
+TEST_F(LintTree, CharactersThatDoNotCarryOverIntoWindows1252) {
+    fill(WindowKind::TFLERBAR);
+    // UTF-8 with a byte-order mark, an arrow on line 3 that Windows-1252 lacks.
+    tree->writeRaw("DATA/FRA51400.DAT", "\xEF\xBB\xBF$Genus\r\n"
+                                        "Je mange <du> pain.#Jag äter bröd.\r\n"
+                                        "<Du> pain → s'il vous plaît.#Bröd, tack.\r\n");
+    // Windows-1252 with "é" that was once UTF-8 read as Windows-1252 ("Ã©"), on line 2.
+    tree->writeRaw("DATA/FROVN106.DAT", "$Genus\r\nElle boit <de la> soupe \xC3\xA9paisse.#Hon "
+                                        "\xE4ter soppa.\r\n<Du> pain.#Br\xF6" "d.\r\n");
+    auto [status, out] = lint("TFLERBAR");
+    EXPECT_EQ(status, 1) << out;
+    EXPECT_TRUE(has(out, at("FRA51400.DAT", 3) + "fel: tecknet \"→\" (U+2192) finns inte i "
+                                                 "Windows-1252 och läses som \"?\""))
+        << out;
+    EXPECT_TRUE(has(out, at("FROVN106.DAT", 2) + "varning: \"Ã©\" ser ut som felavkodad UTF-8 "
+                                                 "(troligen \"é\")"))
+        << out;
+    EXPECT_TRUE(has(out, "Kontrollerade 4 filer: 1 fel, 1 varning.")) << out;
+}

@@ -4,13 +4,16 @@
 // diagnosis task names is there and has items, and each item has what its exercise window reads
 // (fields, "<" ">" marks, gaps, word tiles), and warns about typed answers that a pupil cannot
 // give or that judge a wrong answer right (alternatives of two answer boxes, œ and æ without the
-// oe and ae spelling, a final "?" or "!" without its spaced or unspaced twin). One line per
-// finding, "FILE:LINE: fel|varning: ...", where line 0 stands for the whole file, then a summary.
+// oe and ae spelling, a final "?" or "!" without its spaced or unspaced twin), and whether its
+// characters carry over into Windows-1252 (a UTF-8 file with a character Windows-1252 lacks; a
+// Windows-1252 file with bytes that look like mis-decoded UTF-8). One line per finding,
+// "FILE:LINE: fel|varning: ...", where line 0 stands for the whole file, then a summary.
 // Exit status 1 when there are errors.
 
 #include "Catalogue.h"
 #include "ChoiceTiles.h"
 #include "Commands.h"
+#include "ContentText.h"
 #include "DataFile.h"
 #include "SatsItem.h"
 #include "Shell.h"
@@ -225,6 +228,9 @@ void Linter::checkFile(const Target& t) {
         return;
     }
     const int program = Shell::GeProgramtal(AnsiText::ascii(t.file));
+    // What did not carry over from a UTF-8 file into the program's character set.
+    for (const ContentText::Problem& p : reader.problems())
+        add(shown, p.line, true, p.message);
 
     struct Item {
         int lineNo;
@@ -235,7 +241,14 @@ void Linter::checkFile(const Target& t) {
     int lineNo = 0;
     while (reader.next(line)) {
         ++lineNo;
-        switch (lineKind(line)) {
+        const LineKind kind = lineKind(line);
+        if (kind != LineKind::Ignored) {
+            // An item is looked at as the pupil will see it, unscrambled.
+            const AnsiText shownText = kind == LineKind::Item ? shell_.dekryptrad(line) : line;
+            for (const ContentText::Problem& p : ContentText::misdecodedUtf8(shownText.bytes()))
+                add(shown, lineNo, false, p.message);
+        }
+        switch (kind) {
         case LineKind::Ignored: break;
         case LineKind::Item: items.push_back({lineNo, shell_.dekryptrad(line)}); break;
         default:

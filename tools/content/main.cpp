@@ -4,6 +4,7 @@
 //   orvela-content unscramble [FILE]   unscramble them again
 //   orvela-content count FILE          the number of items as the program counts them, then the
 //                                      file's header lines
+//   orvela-content --help | --version
 // Further command families live in their own files and are declared in Commands.h.
 
 #include "AnsiText.h"
@@ -21,17 +22,28 @@ using namespace orvela;
 
 namespace {
 
+const char* const kUsage =
+    "Användning:\n"
+    "  orvela-content scramble [FIL]     kryptera raderna (standard in utan FIL)\n"
+    "  orvela-content unscramble [FIL]   dekryptera raderna\n"
+    "  orvela-content count FIL          antal uppgifter, sedan rubrikraderna\n"
+    "  orvela-content judge FIL UPPGIFT SVAR [LÄGE]\n"
+    "                                    bedöm ett svar som programmet gör\n"
+    "  orvela-content lint ROT [--only TYP,TYP...]\n"
+    "                                    kontrollera innehållet mot menyerna\n"
+    "  orvela-content diagnosis list KATALOG\n"
+    "                                    visa alla diagnoser i KATALOG/FDIAG.DIA\n"
+    "  orvela-content diagnosis export KATALOG\n"
+    "                                    diagnoserna som CSV (UTF-8)\n"
+    "  orvela-content diagnosis import KATALOG FIL\n"
+    "                                    lägg till eller ersätt elever från en CSV-fil\n"
+    "  orvela-content levels FIL         nivåerna i en nivåfil (FXACT.STE)\n"
+    "  orvela-content records FIL        rekordtabellen i en rekordfil (.FNR)\n"
+    "  orvela-content --help             visa den här hjälpen\n"
+    "  orvela-content --version          visa versionen\n";
+
 int usage() {
-    std::cerr << "Användning:\n"
-                 "  orvela-content scramble [FIL]     kryptera raderna (standard in utan FIL)\n"
-                 "  orvela-content unscramble [FIL]   dekryptera raderna\n"
-                 "  orvela-content count FIL          antal uppgifter, sedan rubrikraderna\n"
-                 "  orvela-content judge FIL UPPGIFT SVAR [LÄGE]\n"
-                 "                                    bedöm ett svar som programmet gör\n"
-                 "  orvela-content lint ROT [--only TYP,TYP...]\n"
-                 "                                    kontrollera innehållet mot menyerna\n"
-                 "  orvela-content records FIL        lista en rekordtabell (.FNR)\n"
-                 "  orvela-content levels FIL         visa nivåerna i en nivåfil (FXACT.STE)\n";
+    std::cerr << kUsage;
     return 2;
 }
 
@@ -78,6 +90,14 @@ int count(const char* path) {
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     std::string cmd = argv[1];
+    if (cmd == "--help" || cmd == "-h" || cmd == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (cmd == "--version") {
+        std::cout << "orvela-content " << ORVELA_VERSION << "\n";
+        return 0;
+    }
     if (cmd == "scramble") return transformLines(argc, argv, &kryptrad);
     if (cmd == "unscramble") return transformLines(argc, argv, &dekryptrad);
     if (cmd == "count" && argc == 3) return count(argv[2]);
