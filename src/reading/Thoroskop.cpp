@@ -126,7 +126,7 @@ Thoroskop::Thoroskop(AppContext& context, QWidget* parent) : Window(context, par
     Memo2->setReadOnly(true);
     Memo2->setFont(pixelFont(14, true, kColumnFont));
     Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Button2 = new QPushButton(QStringLiteral("&Annuler"), ordlista);
+    Button2 = new QPushButton(QStringLiteral("A&nnuler"), ordlista);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setAutoDefault(false);
     Button2->resize(8 * u, 32);

@@ -6,10 +6,25 @@
 #include "SystemError.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using namespace orvela;
 using namespace orvela::testing;
+
+namespace {
+// The user's configuration and data directories placed at `base` while the object lives.
+struct UserDirs {
+    explicit UserDirs(const std::filesystem::path& base) {
+        setenv("XDG_CONFIG_HOME", base.c_str(), 1);
+        setenv("XDG_DATA_HOME", base.c_str(), 1);
+    }
+    ~UserDirs() {
+        unsetenv("XDG_CONFIG_HOME");
+        unsetenv("XDG_DATA_HOME");
+    }
+};
+} // namespace
 
 TEST(SystemErrors, AreSaidInSwedish) {
     EXPECT_EQ(systemErrorText(EACCES), "åtkomst nekad");
@@ -26,9 +41,12 @@ TEST(SystemErrors, AreSaidInSwedish) {
     EXPECT_FALSE(replaceFile(content.root() / "saknas" / "FRAN.INI", "x", error));
     EXPECT_EQ(error, "filen eller katalogen finns inte");
 
+    // The course's PROGRAM directory cannot take the file, so it goes to the user's
+    // configuration directory, which a file stands in the way of too.
     ShellFixture f;
     std::filesystem::remove_all(f.content.root() / "PROGRAM");
     f.content.write("PROGRAM", {"a file where the directory should be"});
+    const UserDirs dirs(f.content.root() / "PROGRAM");
     EXPECT_FALSE(f.shell.SparaFranINI());
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_NE(f.messages.shown[0].find("(en del av sökvägen är inte en katalog)."),
@@ -40,10 +58,15 @@ TEST(SystemErrors, DirectoryMessagesHaveTheirSpaceBeforeThePath) {
     ShellFixture f;
     std::filesystem::remove_all(f.content.root() / "RESULTAT");
     f.content.write("RESULTAT", {"a file where the directory should be"});
+    // The results then go to the user's data directory, which cannot be made either.
+    const UserDirs dirs(f.content.root() / "RESULTAT");
     EXPECT_FALSE(f.shell.DiagnosFileWish("/no/such/dir"));
     ASSERT_EQ(f.messages.shown.size(), 2u);
-    EXPECT_EQ(f.messages.shown[1], "Kan inte skapa katalogen " + f.content.root().string() +
-                                       "/RESULTAT");
+    EXPECT_EQ(f.messages.shown[1].rfind("Kan inte skapa katalogen " +
+                                            f.content.root().string() + "/RESULTAT/",
+                                        0),
+              0u)
+        << f.messages.shown[1];
 
     // A directory in the way of the probe file: nothing can be created there.
     f.messages.shown.clear();

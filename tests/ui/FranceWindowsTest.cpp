@@ -6,6 +6,7 @@
 #include "TKarta.h"
 
 #include "ExerciseFixture.h"
+#include "WavBytes.h"
 
 #include <QImage>
 
@@ -59,7 +60,7 @@ TEST_F(FranceWindowsTest, TheMapAndTheFlagWithTheirFacts) {
 }
 
 TEST_F(FranceWindowsTest, TheAnthemPlaysOnlyWithSoundsOnWithoutWaitingAndStopsOnClose) {
-    f.content.writeRaw("LJUD/FRANKR.WAV", "RIFF");
+    f.content.writeRaw("LJUD/FRANKR.WAV", silentWav(200));
     for (std::uint8_t sound : {0, 2}) {
         f.s.SoundSetting = sound;
         THymn hymn(context);

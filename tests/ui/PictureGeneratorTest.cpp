@@ -42,7 +42,9 @@ TEST(PictureGenerator, DrawsStartAndRewardPicturesWithoutText) {
     const CommandRun run =
         runCommand(shellQuoted(ORVELA_PICGEN) + " " + shellQuoted(dir.path().toStdString()));
     ASSERT_EQ(run.status, 0) << run.err;
-    const QStringList files = QDir(dir.path()).entryList({QStringLiteral("*.BMP")}, QDir::Files);
+    // The thirty start and reward pictures in their four sizes (FRA…, FRAS…, FRAM…, FRAL…).
+    const QStringList files =
+        QDir(dir.path()).entryList({QStringLiteral("FRA[0-9]*.BMP"), QStringLiteral("FRA[SML][0-9]*.BMP")}, QDir::Files);
     EXPECT_EQ(files.size(), 120);
     for (const QString& name : files) {
         const QImage image(dir.filePath(name));

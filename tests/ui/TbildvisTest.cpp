@@ -4,6 +4,7 @@
 #include "TBildvis.h"
 
 #include "ExerciseFixture.h"
+#include "WavBytes.h"
 
 #include <QMouseEvent>
 
@@ -162,7 +163,7 @@ TEST_F(TbildvisTest, AVeryLongNameShrinksAllRowsAlikeButNotBelowEightPoints) {
 }
 
 TEST_F(TbildvisTest, TheBirdSongButtonOnlyForTheListedBirdsAndOnlyWithSoundsOn) {
-    f.content.writeRaw("LJUD/BIRDS/GOK.WAV", "RIFF");
+    f.content.writeRaw("LJUD/BIRDS/GOK.WAV", silentWav(200));
     f.s.SoundDir = A("F311");
     open("FRA21510.DAT");
     for (std::uint8_t sound : {1, 0, 3, 2}) {

@@ -83,10 +83,10 @@ TDiktam::TDiktam(AppContext& context, QWidget* parent) : ExerciseWindow(context,
                                                 : QStringLiteral("&Répétez le mot -- F2"));
     BaraHoraButton = button("BaraHoraButton", QStringLiteral("&Entendre le mot"));
     BaraseordetButton = button("BaraseordetButton", QStringLiteral("&Voir le mot"));
-    SeochHoraButton = button("SeochHoraButton", QStringLiteral("Entendre et voir le &mot"));
+    SeochHoraButton = button("SeochHoraButton", QStringLiteral("Entendre et v&oir le mot"));
     NextButton = button("NextButton", QStringLiteral("Le &prochain"));
     NextButton->setFocusPolicy(Qt::StrongFocus); // the reading's one key: Enter or Space
-    HelpButton = button("HelpButton", QStringLiteral("&Aide"));
+    HelpButton = button("HelpButton", QStringLiteral("Ai&de"));
     NextButton->hide();
     HelpButton->hide();
     connect(UpprepaButton, &QPushButton::clicked, this, &TDiktam::UpprepaButtonClick);

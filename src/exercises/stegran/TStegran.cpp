@@ -140,7 +140,7 @@ TStegran::TStegran(AppContext& context, QWidget* parent) : ExerciseWindow(contex
     BitBtn1->hide();
     Button1->setText(QStringLiteral("&Continuer"));
     Button2->setText(QStringLiteral("&Garder le niveau"));
-    Button3->setText(QStringLiteral("&Annuler"));
+    Button3->setText(QStringLiteral("A&nnuler"));
     if (s.HeadingLines[1].empty())
         Heading->RitaOverskriften(QStringLiteral("X-ACT"), QString(), QString());
     if (mode() == Mode::Worksheet) {
