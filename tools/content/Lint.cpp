@@ -734,7 +734,8 @@ void Linter::checkSentenceParts(const std::string& file, int lineNo) {
             add(file, lineNo, true,
                 "ordgrupp " + std::to_string(g) + " saknar satsdel (fält " + std::to_string(g + 1) +
                     "); skriv S, P, AO, DO, PF eller NN");
-        } else if (!satsFunctionOf(code) && trimmed(toUpper(code)) != AnsiText::ascii("NN")) {
+        } else if (!satsFunctionOf(code) &&
+                   toUpper(Shell::MellanslagBort(code)) != AnsiText::ascii("NN")) {
             add(file, lineNo, true,
                 "okänd satsdel " + quoted(code) + " för ordgrupp " + std::to_string(g) +
                     "; skriv S, P, AO, DO, PF eller NN");
