@@ -145,8 +145,8 @@ struct ClockFile : ::testing::Test {
     }
 };
 
-TEST_F(ClockFile, HoldsFourHoursInFiveMinuteSteps) {
-    EXPECT_EQ(f.s.ItemCount[f.s.CurrentFileIndex], 48);
+TEST_F(ClockFile, HoldsTwelveHoursInFiveMinuteSteps) {
+    EXPECT_EQ(f.s.ItemCount[f.s.CurrentFileIndex], 144);
     EXPECT_EQ(f.s.HeadingLines[2], A("Klockan"));
 }
 
@@ -186,6 +186,14 @@ TEST_F(ClockFile, JudgesTypicalAnswers) {
         {48, "quatre heures moins cinq", true},
         {48, "quatre heures moins vingt-cinq", false},
         {48, "", false},
+        {109, "neuf heures", true},
+        {109, "vingt et une heures", true},
+        {109, "vingt-et-une heures", true},
+        {109, "vingt et un heures", false},
+        {141, "midi moins vingt", true},
+        {141, "minuit moins vingt", true},
+        {141, "vingt-trois heures quarante", true},
+        {144, "midi moins cinq", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.item) + " " + c.typed);
@@ -194,8 +202,11 @@ TEST_F(ClockFile, JudgesTypicalAnswers) {
 }
 
 TEST_F(ClockFile, EveryItemNamesItsOwnHourAndNoItemBeginsLikeAScrambledLine) {
-    const char* hourWords[] = {"midi", "une heure", "deux heures", "trois heures", "quatre heures"};
-    for (int n = 1; n <= 48; ++n) {
+    const char* hourWords[] = {"midi",        "une heure",  "deux heures", "trois heures",
+                               "quatre heures", "cinq heures", "six heures",  "sept heures",
+                               "huit heures", "neuf heures", "dix heures",  "onze heures",
+                               "midi"};
+    for (int n = 1; n <= 144; ++n) {
         SCOPED_TRACE(n);
         f.shell.haemtaord(f.s.CurrentDataFile, n);
         ASSERT_FALSE(f.s.CurrentLine.startsWith("*"));

@@ -31,7 +31,7 @@ struct TklockanTest : ExerciseFixture {
 
     void open() {
         prepare("FRA54200.DAT", sampleClockFile());
-        ASSERT_EQ(f.s.ItemCount[f.s.CurrentFileIndex], 48);
+        ASSERT_EQ(f.s.ItemCount[f.s.CurrentFileIndex], 144);
         window = std::make_unique<TKlockan>(context);
         window->show();
     }
@@ -43,7 +43,7 @@ struct TklockanTest : ExerciseFixture {
     }
     void answerRight() { answer(expected()); }
     void answerWrong() {
-        answer("vingt heures");
+        answer("vingt-quatre heures");
         endWait(*window);
     }
     void run(int n, int wrong) {
@@ -89,7 +89,7 @@ TEST_F(TklockanTest, JudgesTheAnswerAndItsAlternatives) {
          true},
         {"the last alternative",
          [](SharedState& s) { return s.ItemFields[s.ItemFieldCount].toUtf8(); }, true},
-        {"another time", [](SharedState&) { return std::string("vingt heures"); }, false},
+        {"another time", [](SharedState&) { return std::string("vingt-quatre heures"); }, false},
         {"nothing", [](SharedState&) { return std::string(); }, false},
     };
     for (const Case& c : cases) {
@@ -151,7 +151,7 @@ TEST_F(TklockanTest, EightRightEarnPraiseSevenDoNot) {
 TEST_F(TklockanTest, AWrongLastAnswerStaysUntilTheWaitEnds) {
     open();
     run(9, 0);
-    answer("vingt heures");
+    answer("vingt-quatre heures");
     EXPECT_EQ(window->runState(), ExerciseWindow::RunState::ShowingLastAnswer);
     EXPECT_TRUE(visible(*window, "Label4"));
     EXPECT_FALSE(visible(*window, "Panel1"));
