@@ -1,5 +1,7 @@
 #include "WritePlaces.h"
 
+#include "SystemError.h"
+
 #include "SafeFile.h"
 
 #include <cstdlib>
@@ -36,7 +38,7 @@ bool makeDirectory(const fs::path& dir, std::string& error) {
     fs::create_directories(dir, ec);
     if (!ec && fs::is_directory(dir, ec)) return true;
     error = "Kan inte skapa katalogen " + dir.string() +
-            (ec ? " (" + ec.message() + ")" : std::string()) + ".";
+            (ec ? " (" + systemErrorText(ec) + ")" : std::string()) + ".";
     return false;
 }
 

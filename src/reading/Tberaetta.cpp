@@ -134,7 +134,7 @@ Tberaetta::Tberaetta(AppContext& context, QWidget* parent) : Window(context, par
     };
     BitBtn2 = endButton(QStringLiteral("&Imprimer"), "BitBtn2", 0);
     Button2 = endButton(QStringLiteral("Autre &narration"), "Button2", 1);
-    Button3 = endButton(QStringLiteral("A&nnuler"), "Button3", 2);
+    Button3 = endButton(QStringLiteral("Annu&ler"), "Button3", 2);
     connect(BitBtn2, &QPushButton::clicked, this, &Tberaetta::BitBtn2Click);
     connect(Button2, &QPushButton::clicked, this, &Tberaetta::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &Tberaetta::Button3Click);

@@ -69,11 +69,10 @@ TEST(SystemErrors, DirectoryMessagesHaveTheirSpaceBeforeThePath) {
         << f.messages.shown[1];
 
     // A directory in the way of the probe file: nothing can be created there.
-    f.messages.shown.clear();
-    std::filesystem::remove(f.content.root() / "RESULTAT");
-    std::filesystem::create_directories(f.content.root() / "RESULTAT" / "temp.dtt");
-    EXPECT_FALSE(f.shell.DiagnosFileWish("/no/such/dir"));
-    ASSERT_EQ(f.messages.shown.size(), 2u);
-    EXPECT_EQ(f.messages.shown[1], "Diagnosen kan inte sparas i katalogen " +
-                                       f.content.root().string() + "/RESULTAT");
+    ShellFixture g;
+    std::filesystem::create_directories(g.content.root() / "RESULTAT" / "temp.dtt");
+    EXPECT_FALSE(g.shell.DiagnosFileWish("/no/such/dir"));
+    ASSERT_EQ(g.messages.shown.size(), 2u);
+    EXPECT_EQ(g.messages.shown[1], "Diagnosen kan inte sparas i katalogen " +
+                                       g.content.root().string() + "/RESULTAT");
 }
