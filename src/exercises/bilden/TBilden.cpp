@@ -161,17 +161,6 @@ void TBilden::presentItem() {
     Edit1->setFixedWidth(std::clamp(width, 6 * U(), std::max(6 * U(), Aster1->x() - U() / 2 - Edit1->x())));
 }
 
-void TBilden::setAnswerEnabled(bool enabled, bool focus) {
-    if (mode() == Mode::Worksheet) return;
-    Edit1->setEnabled(enabled);
-    if (enabled) {
-        Edit1->show();
-        if (focus) Edit1->setFocus();
-    } else {
-        setFocus();
-    }
-}
-
 void TBilden::Edit1Enter() {
     if (runState() != RunState::Answering || !Edit1->isEnabled()) return;
     setAnswerEnabled(false, false);

@@ -31,7 +31,7 @@ protected:
     void layoutItemArea() override;
     void NollaLabeller() override;
     void presentItem() override;
-    void setAnswerEnabled(bool enabled, bool focus) override;
+    QWidget* answerField() override { return Edit1; }
     bool offersLamp() override { return false; }
     bool showsRewardPicture() override { return false; }
     void beforePraise() override;

@@ -193,14 +193,7 @@ void TFormer::placeLamp() {
 
 void TFormer::setAnswerEnabled(bool enabled, bool focus) {
     placeLamp();
-    if (mode() == Mode::Worksheet) return;
-    Edit1->setEnabled(enabled);
-    if (enabled) {
-        Edit1->show();
-        if (focus) Edit1->setFocus();
-    } else {
-        setFocus();
-    }
+    ExerciseWindow::setAnswerEnabled(enabled, focus);
 }
 
 void TFormer::Edit1Enter() {

@@ -520,6 +520,18 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* e) {
     e->accept();
 }
 
+void ExerciseWindow::setAnswerEnabled(bool enabled, bool focus) {
+    QWidget* field = answerField();
+    if (mode() == Mode::Worksheet || !field) return;
+    field->setEnabled(enabled);
+    if (enabled) {
+        field->show();
+        if (focus) field->setFocus();
+    } else {
+        setFocus();
+    }
+}
+
 QWidget* ExerciseWindow::waitingAnswerField() {
     if (runState_ != RunState::Answering || Panel1->isVisible()) return nullptr;
     QWidget* field = answerField();

@@ -88,7 +88,8 @@ protected:
     // Shows the item now in ItemFields.
     virtual void presentItem() = 0;
     // Enables (and, with focus, focuses) the answer control; disabling gives the window focus.
-    virtual void setAnswerEnabled(bool enabled, bool focus) = 0;
+    // By default the answer control is the answer field.
+    virtual void setAnswerEnabled(bool enabled, bool focus);
     // Whether the error lamp is offered (not in worksheet mode nor in a diagnosis test).
     virtual bool offersLamp();
     // The programs whose end panel speaks Swedish.

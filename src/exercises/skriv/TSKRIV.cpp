@@ -155,17 +155,6 @@ void TSKRIV::presentItem() {
     Edit1->setVisible(m != Mode::Worksheet);
 }
 
-void TSKRIV::setAnswerEnabled(bool enabled, bool focus) {
-    if (mode() == Mode::Worksheet) return;
-    Edit1->setEnabled(enabled);
-    if (enabled) {
-        Edit1->show();
-        if (focus) Edit1->setFocus();
-    } else {
-        setFocus();
-    }
-}
-
 void TSKRIV::Edit1Enter() {
     if (runState() != RunState::Answering || !Edit1->isEnabled()) return;
     SharedState& s = state();

@@ -21,7 +21,6 @@ protected:
     void layoutItemArea() override;
     void NollaLabeller() override;
     void presentItem() override;
-    void setAnswerEnabled(bool enabled, bool focus) override;
     QWidget* answerField() override { return Edit1; }
 
 private:
