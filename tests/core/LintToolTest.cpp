@@ -425,6 +425,8 @@ TEST_F(LintTree, TypedAnswersThatJudgeAPupilWronglyAreWarnings) {
         EXPECT_EQ(mendedStatus, 0) << mended;
         EXPECT_TRUE(has(mended, " 0 fel, 0 varningar.")) << mended;
     }
+}
+
 TEST_F(LintTree, DuelWordsNeedTheirClassesAndDictationTextsTheirField) {
     fill(WindowKind::TFalska);
     fill(WindowKind::TDiktam);

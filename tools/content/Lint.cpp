@@ -28,6 +28,14 @@ namespace orvela::tool {
 
 namespace {
 
+// Without the spaces and tabs at either end.
+AnsiText trimmed(const AnsiText& t) {
+    const std::string& s = t.bytes();
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return AnsiText(s.substr(first, s.find_last_not_of(" \t") - first + 1));
+}
+
 // A data file to check, with where the program opens it.
 struct Target {
     std::string file; // as the catalogue names it
