@@ -138,6 +138,16 @@ std::string lockText(const std::string& token) {
     return describe(me);
 }
 
+// Removes a file. A network share that keeps to the sharing rules of Windows refuses to remove a
+// file that another computer has open (EBUSY); the others only read a lock file for a moment.
+bool removeFile(const fs::path& path) {
+    for (int tries = 0;; ++tries) {
+        if (::unlink(path.c_str()) == 0) return true;
+        if ((errno != EBUSY && errno != ETXTBSY && errno != EACCES) || tries >= 200) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
 // Creates `path` only when there is no such file, with `text` in it. 0, or the errno of the
 // failure (EEXIST: somebody else's file is there).
 int createExclusively(const fs::path& path, const std::string& text) {
@@ -158,7 +168,7 @@ int createExclusively(const fs::path& path, const std::string& text) {
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err != 0) {
         // Ours, only half written: nobody else can have it.
-        ::unlink(path.c_str());
+        removeFile(path);
         return err == EEXIST ? EIO : err;
     }
     return 0;
@@ -234,7 +244,7 @@ bool isStale(const Found& f) {
 // Removes the lock file at `path` when it still holds `token`.
 void removeOwn(const fs::path& path, const std::string& token) {
     std::optional<Found> f = look(path);
-    if (f && parse(f->text).token == token) ::unlink(path.c_str());
+    if (f && parse(f->text).token == token) removeFile(path);
 }
 
 // A lock file that says nothing of its holder is one whose holder died between creating it and
@@ -274,13 +284,13 @@ bool takeOver(const fs::path& path, const Found& stale, StaleCheck& guardIsStale
         std::optional<Found> g = look(guard);
         if (g && guardIsStale(*g)) {
             std::optional<Found> again = look(guard);
-            if (again && again->sameFile(*g)) return ::unlink(guard.c_str()) == 0;
+            if (again && again->sameFile(*g)) return removeFile(guard);
         }
         return false;
     }
     if (err != 0) return false;
     std::optional<Found> now = look(path);
-    if (now && now->sameFile(stale)) ::unlink(path.c_str());
+    if (now && now->sameFile(stale)) removeFile(path);
     removeOwn(guard, token);
     return true;
 }

@@ -61,9 +61,15 @@ bool replaceFile(const fs::path& target, std::string_view data, const fs::path& 
         ok = false;
         savedErrno = errno;
     }
-    if (ok && ::rename(scratch.c_str(), target.c_str()) != 0) {
-        ok = false;
-        savedErrno = errno;
+    // A network share that keeps to the sharing rules of Windows refuses to replace a file that
+    // another computer is reading (EBUSY, EACCES); a read takes a moment, so it is tried again.
+    for (int tries = 0; ok && ::rename(scratch.c_str(), target.c_str()) != 0; ++tries) {
+        if ((errno != EBUSY && errno != ETXTBSY && errno != EACCES) || tries >= 200) {
+            ok = false;
+            savedErrno = errno;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     if (!ok) {
         error = systemErrorText(savedErrno);

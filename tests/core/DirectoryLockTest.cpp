@@ -29,6 +29,17 @@ long long secondsNow() {
         .count();
 }
 
+// Dates the file back. On a network share the server may still be storing what was written last,
+// and that would date it anew.
+void setAge(const fs::path& p, long long ageSeconds) {
+    const auto when = fs::file_time_type::clock::now() - std::chrono::seconds(ageSeconds);
+    for (int tries = 0; tries < 100; ++tries) {
+        fs::last_write_time(p, when);
+        if (fs::last_write_time(p) < when + std::chrono::seconds(2)) return;
+        usleep(20000);
+    }
+}
+
 // A lock file as another computer of the classroom writes it, taken `ageSeconds` ago.
 void writeForeignLock(const fs::path& p, const std::string& host, long long ageSeconds) {
     {
@@ -36,7 +47,7 @@ void writeForeignLock(const fs::path& p, const std::string& host, long long ageS
         out << "orvela lock\nhost=" << host << "\nmachine=0123456789abcdef\nboot=b\npid=4242"
             << "\ntime=" << secondsNow() - ageSeconds << "\ntoken=feedfacefeedface\nend\n";
     }
-    fs::last_write_time(p, fs::file_time_type::clock::now() - std::chrono::seconds(ageSeconds));
+    setAge(p, ageSeconds);
 }
 
 // A process of this computer that takes the lock and ends without letting go of it, as a copy of
@@ -118,8 +129,7 @@ TEST(DirectoryLock, StaleLocksAreTakenOver) {
     {
         std::ofstream(lockFile) << "skräp";
     }
-    fs::last_write_time(lockFile, fs::file_time_type::clock::now() -
-                                      std::chrono::seconds(kStaleLockSeconds + 60));
+    setAge(lockFile, kStaleLockSeconds + 60);
     {
         DirectoryLock lock(lockFile, 5000);
         EXPECT_TRUE(lock.locked());
