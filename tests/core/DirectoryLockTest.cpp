@@ -8,6 +8,8 @@
 #include "ScoreTableFile.h"
 
 #include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -29,24 +31,26 @@ long long secondsNow() {
         .count();
 }
 
-// Dates the file back. On a network share the server may still be storing what was written last,
-// and that would date it anew.
+// Dates the file back (both of its times: some network file systems ignore a change of only
+// one of them).
 void setAge(const fs::path& p, long long ageSeconds) {
-    const auto when = fs::file_time_type::clock::now() - std::chrono::seconds(ageSeconds);
-    for (int tries = 0; tries < 100; ++tries) {
-        fs::last_write_time(p, when);
-        if (fs::last_write_time(p) < when + std::chrono::seconds(2)) return;
-        usleep(20000);
-    }
+    struct timespec times[2] = {};
+    times[0].tv_sec = static_cast<time_t>(secondsNow() - ageSeconds);
+    times[1] = times[0];
+    ASSERT_EQ(utimensat(AT_FDCWD, p.c_str(), times, 0), 0);
 }
 
 // A lock file as another computer of the classroom writes it, taken `ageSeconds` ago.
 void writeForeignLock(const fs::path& p, const std::string& host, long long ageSeconds) {
-    {
-        std::ofstream out(p, std::ios::binary);
-        out << "orvela lock\nhost=" << host << "\nmachine=0123456789abcdef\nboot=b\npid=4242"
-            << "\ntime=" << secondsNow() - ageSeconds << "\ntoken=feedfacefeedface\nend\n";
-    }
+    const std::string text = "orvela lock\nhost=" + host +
+                             "\nmachine=0123456789abcdef\nboot=b\npid=4242\ntime=" +
+                             std::to_string(secondsNow() - ageSeconds) +
+                             "\ntoken=feedfacefeedface\nend\n";
+    int fd = open(p.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    fsync(fd);
+    close(fd);
     setAge(p, ageSeconds);
 }
 

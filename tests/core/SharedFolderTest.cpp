@@ -50,7 +50,7 @@ bool storeScore(const fs::path& table, const std::string& name, int score) {
 
 std::map<std::string, int> diagnosisResults(const fs::path& dir) {
     DiagnosisFileContents c = DiagnosisFile(dir).read();
-    EXPECT_EQ(c.state, DiagnosisFileContents::State::Read);
+    EXPECT_NE(c.state, DiagnosisFileContents::State::Unreadable); // missing before the first store
     EXPECT_EQ(c.strayBytes, 0u);
     std::map<std::string, int> out;
     for (const DiagnosisRecord& r : c.records) {
@@ -62,7 +62,7 @@ std::map<std::string, int> diagnosisResults(const fs::path& dir) {
 
 std::map<std::string, int> levels(const fs::path& dir) {
     LevelStoreContents c = LevelStore(dir).read();
-    EXPECT_EQ(c.state, LevelStoreContents::State::Read);
+    EXPECT_NE(c.state, LevelStoreContents::State::Unreadable); // missing before the first store
     EXPECT_EQ(c.strayBytes, 0u);
     std::map<std::string, int> out;
     for (const LevelRecord& r : c.records) {
