@@ -2,7 +2,7 @@
 // The lock over the diagnosis directory, held for a whole read-modify-write of the diagnosis file
 // or the administrator's password file. Between copies of the program (a classroom sharing one
 // network directory) it is the lock file "FDIAG.LCK" in that directory; within one program it is
-// also a mutex, since a file lock belongs to the whole process and cannot keep two threads apart.
+// also a mutex, so that its threads wait for each other without polling the lock file.
 
 #include "SafeFile.h"
 

@@ -61,9 +61,15 @@ bool replaceFile(const fs::path& target, std::string_view data, const fs::path& 
         ok = false;
         savedErrno = errno;
     }
-    if (ok && ::rename(scratch.c_str(), target.c_str()) != 0) {
-        ok = false;
-        savedErrno = errno;
+    // A network share that keeps to the sharing rules of Windows refuses to replace a file that
+    // another computer is reading (EBUSY, EACCES); a read takes a moment, so it is tried again.
+    for (int tries = 0; ok && ::rename(scratch.c_str(), target.c_str()) != 0; ++tries) {
+        if ((errno != EBUSY && errno != ETXTBSY && errno != EACCES) || tries >= 200) {
+            ok = false;
+            savedErrno = errno;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     if (!ok) {
         error = systemErrorText(savedErrno);
@@ -78,55 +84,6 @@ bool replaceFile(const fs::path& target, std::string_view data, std::string& err
     fs::path scratch = target;
     scratch += ".new";
     return replaceFile(target, data, scratch, error);
-}
-
-namespace {
-
-// The file descriptor still names the file at `path` (it has not been removed or replaced).
-bool isFileAt(int fd, const fs::path& path) {
-    struct stat held {};
-    struct stat named {};
-    return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 &&
-           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
-}
-
-} // namespace
-
-DirectoryLock::DirectoryLock(const fs::path& lockFile, int timeoutMs) : path_(lockFile) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0) return;
-        struct flock fl {};
-        fl.l_type = F_WRLCK;
-        fl.l_whence = SEEK_SET;
-        bool got = false;
-        for (;;) {
-            if (::fcntl(fd, F_SETLK, &fl) == 0) {
-                got = true;
-                break;
-            }
-            if ((errno != EACCES && errno != EAGAIN && errno != EINTR) ||
-                std::chrono::steady_clock::now() >= deadline)
-                break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        if (got && isFileAt(fd, lockFile)) {
-            fd_ = fd;
-            return;
-        }
-        // Not obtained, or obtained on a file its holder has removed meanwhile: closing lets go of
-        // that file without touching the one at the path.
-        ::close(fd);
-        if (!got || std::chrono::steady_clock::now() >= deadline) return;
-    }
-}
-
-DirectoryLock::~DirectoryLock() {
-    if (fd_ < 0) return;
-    // Removed while still held, so that nobody can lock it between the removal and the release.
-    ::unlink(path_.c_str());
-    ::close(fd_); // closing releases the lock
 }
 
 bool canCreateFileIn(const fs::path& dir, std::string_view probeName) {
