@@ -180,6 +180,13 @@ void diagnosisRecords(std::string_view bytes) {
     f.shell.VisaListbox();
     if (!records.empty()) f.shell.HaemtaElev(records.front().name);
     f.shell.NamnFinns(AnsiText::ascii("ANNA"));
+    // The same bytes as the teacher's password file: a damaged one leaves only the reserve.
+    writeInput("RESULTAT/FRA45444.DOT", bytes);
+    bool read = f.shell.LaerarLosen(1);
+    check(read || f.s.TeacherPassword == Shell::reservePassword(),
+          "a password is read, or the reserve one is in force");
+    check(!f.s.TeacherPassword.empty(), "never an empty teacher password");
+    f.messages.shown.clear();
 }
 
 // ---- record tables ----

@@ -4,8 +4,8 @@
 #   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DORVELA_FUZZ=ON
 #   cmake --build build-fuzz --target fuzzers
 #   tests/fuzz/run-fuzzers.sh build-fuzz [seconds per reader, default 20] [reader ...]
-# An input that makes a reader fail is written to <build>/fuzz-out/<reader>/ as crash-*, timeout-* or
-# oom-*; put it in tests/fuzz/regressions/<reader>/ once the fault is mended.
+# An input that makes a reader fail is written to <build>/fuzz-out/<reader>/ as crash-*,
+# timeout-* or oom-*; put it in tests/fuzz/regressions/<reader>/ once the fault is mended.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "${1:?build directory}" && pwd)"
