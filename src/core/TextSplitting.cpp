@@ -74,7 +74,14 @@ void Shell::dela_mening(int left, int right, const AnsiText& text, int maxLines)
     std::size_t p = 0;
     while (p < t.size()) {
         if (width(s, p + 1) <= limit) {
-            ++p;
+            // A text grows no narrower as characters are added: the longest part from s that
+            // still fits is found by halving, not by measuring every character's prefix.
+            std::size_t fits = p + 1, tooLong = t.size() + 1;
+            while (tooLong - fits > 1) {
+                std::size_t mid = fits + (tooLong - fits) / 2;
+                (width(s, mid) <= limit ? fits : tooLong) = mid;
+            }
+            p = fits;
             continue;
         }
         const std::size_t overflow = p;

@@ -65,10 +65,15 @@ DateTime SystemClock::now() {
 }
 
 int QtTextMeasure::textWidth(const AnsiText& text, const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.family));
-    font.setPointSize(spec.pointSize);
-    font.setBold(spec.bold);
-    return QFontMetrics(font).horizontalAdvance(toQString(text));
+    if (!lastMetrics_ || spec.family != lastSpec_.family || spec.pointSize != lastSpec_.pointSize ||
+        spec.bold != lastSpec_.bold) {
+        QFont font(QString::fromStdString(spec.family));
+        font.setPointSize(spec.pointSize);
+        font.setBold(spec.bold);
+        lastMetrics_ = std::make_unique<QFontMetrics>(font);
+        lastSpec_ = spec;
+    }
+    return lastMetrics_->horizontalAdvance(toQString(text));
 }
 
 } // namespace orvela

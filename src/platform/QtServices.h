@@ -3,6 +3,7 @@
 
 #include "Services.h"
 
+#include <QFontMetrics>
 #include <QPointer>
 #include <QWidget>
 
@@ -37,6 +38,12 @@ public:
 class QtTextMeasure : public TextMeasure {
 public:
     int textWidth(const AnsiText& text, const FontSpec& font) override;
+
+private:
+    // The metrics of the font measured last: line breaking measures many texts in one font, and
+    // resolving a font is far dearer than measuring in it.
+    FontSpec lastSpec_;
+    std::unique_ptr<QFontMetrics> lastMetrics_;
 };
 
 } // namespace orvela

@@ -68,6 +68,26 @@ TEST(DelaMening, WidthIsUnscaledAndTheSmallFontIsAskedOnce) {
     EXPECT_EQ(f.shell.splittingFont().pointSize, 14);
 }
 
+// Each line is found with a few measurements, not one per character: measuring is dear with
+// real fonts and the answer window splits a sentence on every item.
+TEST(DelaMening, FindsEachLineWithFewMeasurements) {
+    struct CountingMeasure : FakeMeasure {
+        int calls = 0;
+        int textWidth(const AnsiText& text, const FontSpec& font) override {
+            ++calls;
+            return FakeMeasure::textWidth(text, font);
+        }
+    } measure;
+    ShellFixture f;
+    f.shell.services().measure = &measure;
+    f.shell.dela_mening(0, 200, A("Quand nous sommes arrivés à la gare, le train pour Lyon était "
+                                   "déjà parti et nous avons attendu."),
+                        3);
+    EXPECT_EQ(lines(f.s), (std::vector<std::string>{"Quand nous sommes ", "arrivés à la gare, ",
+                                                    "le train pour Lyon "}));
+    EXPECT_LT(measure.calls, 30) << "the 57 characters shown were not measured one by one";
+}
+
 TEST(LetaPrep, CutsAtTheMarks) {
     ShellFixture f;
     f.shell.LetaPrep(A("Je <suis> ici"));
