@@ -37,6 +37,8 @@ const char* const kUsage =
     "                                    diagnoserna som CSV (UTF-8)\n"
     "  orvela-content diagnosis import KATALOG FIL\n"
     "                                    lägg till eller ersätt elever från en CSV-fil\n"
+    "  orvela-content diagnosis report KATALOG [--pdf FIL]\n"
+    "                                    klassöversikten som text (och som PDF)\n"
     "  orvela-content levels FIL         nivåerna i en nivåfil (FXACT.STE)\n"
     "  orvela-content records FIL        rekordtabellen i en rekordfil (.FNR)\n"
     "  orvela-content --help             visa den här hjälpen\n"
