@@ -126,14 +126,12 @@ AnsiText longfilnamn(const AnsiText& stem, const OneBased<AnsiText, kLongNameEnt
         const std::size_t eq = entry.bytes().find('=');
         const AnsiText key = eq == std::string::npos ? entry : entry.substr(0, eq);
         if (!entry.empty() && toUpper(key) == toUpper(stem)) {
-            AnsiText name = eq == std::string::npos ? AnsiText() : entry.substr(eq + 1);
-            name.truncate(kWordListTitleMax);
-            return name;
+            if (eq == std::string::npos) return AnsiText();
+            const std::string& b = entry.bytes();
+            return AnsiText(b.substr(eq + 1, kWordListTitleMax));
         }
     }
-    AnsiText name = stem;
-    name.truncate(kWordListTitleMax);
-    return name;
+    return AnsiText(stem.bytes().substr(0, kWordListTitleMax));
 }
 
 int wordListProgramNumber(const std::string& fileName) {

@@ -136,7 +136,9 @@ Thoroskop::Thoroskop(AppContext& context, QWidget* parent) : Window(context, par
     scaleByScalePercent();
 
     // The star picture.
-    const auto picture = context.shell->paths().find(std::string("BILD/") + kPictureFile);
+    std::string pictureName = "BILD/";
+    pictureName += kPictureFile;
+    const auto picture = context.shell->paths().find(pictureName);
     const QImage image = picture ? loadPicture(QString::fromStdString(picture->string())) : QImage();
     if (image.isNull()) {
         Image1->setStyleSheet(QStringLiteral("background: black"));
