@@ -1,9 +1,12 @@
 #include "DiagnosisRecordCodec.h"
+#include "RecordFields.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 namespace orvela {
+
+using namespace recordfields;
 
 namespace {
 
@@ -17,40 +20,11 @@ constexpr std::size_t kDayOffset = 216;
 constexpr std::size_t kHourOffset = 256;
 constexpr std::size_t kMinuteOffset = 296;
 
-void putString(std::string& out, std::size_t offset, const AnsiText& text, std::size_t max) {
-    std::size_t n = std::min(text.size(), max);
-    out[offset] = static_cast<char>(n);
-    for (std::size_t i = 0; i < n; ++i)
-        out[offset + 1 + i] = static_cast<char>(text[i]);
-}
 
-AnsiText getString(std::string_view in, std::size_t offset, std::size_t max) {
-    std::size_t n = std::min<std::size_t>(static_cast<unsigned char>(in[offset]), max);
-    return AnsiText(std::string(in.substr(offset + 1, n)));
-}
 
-void putU16(std::string& out, std::size_t offset, std::uint16_t v) {
-    out[offset] = static_cast<char>(v & 0xFF);
-    out[offset + 1] = static_cast<char>(v >> 8);
-}
 
-std::uint16_t getU16(std::string_view in, std::size_t offset) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(in[offset]) |
-                                      static_cast<unsigned char>(in[offset + 1]) << 8);
-}
 
-void putI32(std::string& out, std::size_t offset, std::int32_t v) {
-    auto u = static_cast<std::uint32_t>(v);
-    for (int k = 0; k < 4; ++k)
-        out[offset + k] = static_cast<char>((u >> (8 * k)) & 0xFF);
-}
 
-std::int32_t getI32(std::string_view in, std::size_t offset) {
-    std::uint32_t u = 0;
-    for (int k = 0; k < 4; ++k)
-        u |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[offset + k])) << (8 * k);
-    return static_cast<std::int32_t>(u);
-}
 
 } // namespace
 

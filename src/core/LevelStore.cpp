@@ -1,4 +1,5 @@
 #include "LevelStore.h"
+#include "RecordFields.h"
 
 #include <stdexcept>
 
@@ -19,9 +20,7 @@ std::string LevelStore::encode(const LevelRecord& record) {
     // The name ends at its first zero byte, as it will be read.
     name = name.substr(0, std::min(name.find('\0'), kLevelNameField - 1));
     out.replace(0, name.size(), name);
-    const auto level = static_cast<std::uint32_t>(record.level);
-    for (std::size_t i = 0; i < 4; ++i)
-        out[kLevelNameField + i] = static_cast<char>((level >> (8 * i)) & 0xFFu);
+    recordfields::putI32(out, kLevelNameField, record.level);
     return out;
 }
 
@@ -30,11 +29,7 @@ LevelRecord LevelStore::decode(std::string_view bytes) {
     LevelRecord r;
     std::string_view name = bytes.substr(0, kLevelNameField);
     r.name = AnsiText(std::string(name.substr(0, name.find('\0'))));
-    std::uint32_t level = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        level |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[kLevelNameField + i]))
-                 << (8 * i);
-    r.level = static_cast<std::int32_t>(level);
+    r.level = recordfields::getI32(bytes, kLevelNameField);
     return r;
 }
 

@@ -1,9 +1,12 @@
 #include "RecordTable.h"
+#include "RecordFields.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 namespace orvela {
+
+using namespace recordfields;
 
 namespace {
 
@@ -15,28 +18,9 @@ constexpr std::size_t kHourOffset = 28;
 constexpr std::size_t kMinuteOffset = 30;
 constexpr std::size_t kScoreOffset = 32;
 
-void putU16(std::string& out, std::size_t offset, std::uint16_t v) {
-    out[offset] = static_cast<char>(v & 0xFF);
-    out[offset + 1] = static_cast<char>(v >> 8);
-}
 
-std::uint16_t getU16(std::string_view in, std::size_t offset) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(in[offset]) |
-                                      static_cast<unsigned char>(in[offset + 1]) << 8);
-}
 
-void putI32(std::string& out, std::size_t offset, std::int32_t v) {
-    auto u = static_cast<std::uint32_t>(v);
-    for (std::size_t k = 0; k < 4; ++k)
-        out[offset + k] = static_cast<char>((u >> (8 * k)) & 0xFF);
-}
 
-std::int32_t getI32(std::string_view in, std::size_t offset) {
-    std::uint32_t u = 0;
-    for (std::size_t k = 0; k < 4; ++k)
-        u |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[offset + k])) << (8 * k);
-    return static_cast<std::int32_t>(u);
-}
 
 std::string twoDigits(int v) {
     std::string s = std::to_string(v);
@@ -47,10 +31,7 @@ std::string twoDigits(int v) {
 
 std::string encodeScoreRecord(const ScoreRecord& r) {
     std::string out(kScoreRecordSize, '\0');
-    const std::size_t n = std::min(r.name.size(), kScoreNameMax);
-    out[kNameOffset] = static_cast<char>(n);
-    for (std::size_t i = 0; i < n; ++i)
-        out[kNameOffset + 1 + i] = static_cast<char>(r.name[i]);
+    putString(out, kNameOffset, r.name, kScoreNameMax);
     putU16(out, kYearOffset, r.year);
     putU16(out, kMonthOffset, r.month);
     putU16(out, kDayOffset, r.day);
@@ -63,9 +44,7 @@ std::string encodeScoreRecord(const ScoreRecord& r) {
 ScoreRecord decodeScoreRecord(std::string_view in) {
     if (in.size() < kScoreRecordSize) throw std::invalid_argument("a record needs 36 bytes");
     ScoreRecord r;
-    const std::size_t n =
-        std::min<std::size_t>(static_cast<unsigned char>(in[kNameOffset]), kScoreNameMax);
-    r.name = AnsiText(std::string(in.substr(kNameOffset + 1, n)));
+    r.name = getString(in, kNameOffset, kScoreNameMax);
     r.year = getU16(in, kYearOffset);
     r.month = getU16(in, kMonthOffset);
     r.day = getU16(in, kDayOffset);
