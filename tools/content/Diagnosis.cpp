@@ -31,6 +31,20 @@
 
 namespace orvela::tool {
 
+DateTime systemNow() {
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    DateTime d;
+    d.year = tm.tm_year + 1900;
+    d.month = tm.tm_mon + 1;
+    d.day = tm.tm_mday;
+    d.hour = tm.tm_hour;
+    d.minute = tm.tm_min;
+    d.second = tm.tm_sec;
+    return d;
+}
+
 namespace {
 
 constexpr int kProgrammes = kDiagnosisProgrammesInUse;
@@ -54,19 +68,6 @@ int usage() {
     return 2;
 }
 
-DateTime systemNow() {
-    std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    DateTime d;
-    d.year = tm.tm_year + 1900;
-    d.month = tm.tm_mon + 1;
-    d.day = tm.tm_mday;
-    d.hour = tm.tm_hour;
-    d.minute = tm.tm_min;
-    d.second = tm.tm_sec;
-    return d;
-}
 
 std::string stampNow() {
     DateTime t = systemNow();

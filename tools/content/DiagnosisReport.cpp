@@ -33,19 +33,6 @@ int usage() {
     return 2;
 }
 
-DateTime today() {
-    std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    DateTime d;
-    d.year = tm.tm_year + 1900;
-    d.month = tm.tm_mon + 1;
-    d.day = tm.tm_mday;
-    d.hour = tm.tm_hour;
-    d.minute = tm.tm_min;
-    return d;
-}
-
 bool sameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     return fs::exists(a, ec) && fs::exists(b, ec) && fs::equivalent(a, b, ec);
@@ -107,7 +94,7 @@ int diagnosisReport(int argc, char** argv) {
     }
 
     const ClassOverview overview = ClassOverview::fromRecords(c.records);
-    const DateTime date = today();
+    const DateTime date = systemNow();
     ClassOverviewPrintout heading(overview, date);
     std::cout << heading.titleText() << ", " << file.path().string() << ", "
               << heading.dateText() << "\n\n"

@@ -32,26 +32,14 @@ TBilden::TBilden(AppContext& context, QWidget* parent) : ExerciseWindow(context,
     Image1->hide();
 
     auto label = [this](const char* name, const QColor& color) {
-        auto* l = new AutoLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(pointFont(14, true));
-        l->setTextColor(color);
-        l->hide();
-        return l;
+        return itemLabel(QString::fromLatin1(name), color, 14);
     };
     FrageLabel1 = label("FrageLabel1", colors::navy);
     FrageLabel2 = label("FrageLabel2", colors::navy);
     SvarsLabel = label("SvarsLabel", colors::maroon);
 
-    Edit1 = new AnswerEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(pointFont(14, true));
-    Edit1->setStyleSheet(QStringLiteral("color: #000080; background: white"));
-    Edit1->setMaxLength(55);
+    Edit1 = makeAnswerField(QStringLiteral("Edit1"), 14, 55);
     connect(Edit1, &AnswerEdit::enterPressed, this, &TBilden::Edit1Enter);
-    connect(Edit1, &AnswerEdit::escapePressed, this, [this] {
-        if (runState() == RunState::Answering) pause();
-    });
 
     FormCreate();
     lampknapp->hide();

@@ -42,12 +42,7 @@ std::vector<AnsiText> TDiktam::letterSoundNames(const AnsiText& word) {
 TDiktam::TDiktam(AppContext& context, QWidget* parent) : ExerciseWindow(context, parent) {
     setObjectName(QStringLiteral("TDiktam"));
     auto label = [this](const char* name, const QColor& color, int points) {
-        auto* l = new AutoLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(pointFont(points, true));
-        l->setTextColor(color);
-        l->hide();
-        return l;
+        return itemLabel(QString::fromLatin1(name), color, points);
     };
     auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
@@ -66,15 +61,8 @@ TDiktam::TDiktam(AppContext& context, QWidget* parent) : ExerciseWindow(context,
     Label5 = label("Label5", colors::maroon, 16);
     Label6 = label("Label6", colors::navy, 14);
 
-    Edit1 = new AnswerEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(pointFont(16, true));
-    Edit1->setStyleSheet(QStringLiteral("color: #000080; background: white"));
-    Edit1->setMaxLength(kAnswerLength);
+    Edit1 = makeAnswerField(QStringLiteral("Edit1"), 16, kAnswerLength);
     connect(Edit1, &AnswerEdit::enterPressed, this, &TDiktam::Edit1Enter);
-    connect(Edit1, &AnswerEdit::escapePressed, this, [this] {
-        if (runState() == RunState::Answering) pause();
-    });
     connect(Edit1, &QLineEdit::textEdited, this, &TDiktam::Edit1Change);
 
     const int p = Shell::GeProgramtal(state().CurrentDataFile);

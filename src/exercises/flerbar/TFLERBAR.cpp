@@ -69,12 +69,7 @@ TFLERBAR::TFLERBAR(AppContext& context, QWidget* parent) : ExerciseWindow(contex
     const int p = Shell::GeProgramtal(state().CurrentDataFile);
     const int size = bigSentence(p) ? 22 : 14;
     auto label = [this, size](const char* name, const QColor& color) {
-        auto* l = new AutoLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(pointFont(size, true));
-        l->setTextColor(color);
-        l->hide();
-        return l;
+        return itemLabel(QString::fromLatin1(name), color, size);
     };
     Label4 = label("Label4", colors::navy);
     Label5 = label("Label5", colors::navy);

@@ -21,12 +21,7 @@ bool askedNumber(int n) { return n >= 1 && n <= TFormer::kAskedForms; }
 TFormer::TFormer(AppContext& context, QWidget* parent) : ExerciseWindow(context, parent) {
     setObjectName(QStringLiteral("TFormer"));
     auto label = [this](const QString& name, const QColor& color) {
-        auto* l = new AutoLabel(this);
-        l->setObjectName(name);
-        l->setFont(pointFont(14, true));
-        l->setTextColor(color);
-        l->hide();
-        return l;
+        return itemLabel(name, color, 14);
     };
     FrageLabel1 = label(QStringLiteral("FrageLabel1"), colors::navy);
     for (int k = 1; k <= kFormCount; ++k) {
@@ -38,15 +33,8 @@ TFormer::TFormer(AppContext& context, QWidget* parent) : ExerciseWindow(context,
     FrageTeckenLabel->setText(QStringLiteral("???"));
     SvaretLabel = label(QStringLiteral("SvaretLabel"), colors::maroon);
 
-    Edit1 = new AnswerEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(pointFont(14, true));
-    Edit1->setStyleSheet(QStringLiteral("color: #000080; background: white"));
-    Edit1->setMaxLength(kAnswerLength);
+    Edit1 = makeAnswerField(QStringLiteral("Edit1"), 14, kAnswerLength);
     connect(Edit1, &AnswerEdit::enterPressed, this, &TFormer::Edit1Enter);
-    connect(Edit1, &AnswerEdit::escapePressed, this, [this] {
-        if (runState() == RunState::Answering) pause();
-    });
     connect(Edit1, &QLineEdit::textEdited, this, &TFormer::Edit1Change);
 
     // The framework's two help buttons are this window's "Hjälp" and "Mer hjälp".

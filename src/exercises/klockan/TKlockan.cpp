@@ -45,15 +45,8 @@ TKlockan::TKlockan(AppContext& context, QWidget* parent) : ExerciseWindow(contex
     Label3->setStyleSheet(QStringLiteral("color: yellow; background: %1").arg(kOlive.name()));
     Label3->setAlignment(Qt::AlignCenter);
 
-    Edit1 = new AnswerEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(pointFont(16, true));
-    Edit1->setStyleSheet(QStringLiteral("color: #000080; background: white"));
-    Edit1->setMaxLength(kAnswerLength);
+    Edit1 = makeAnswerField(QStringLiteral("Edit1"), 16, kAnswerLength);
     connect(Edit1, &AnswerEdit::enterPressed, this, &TKlockan::Edit1Enter);
-    connect(Edit1, &AnswerEdit::escapePressed, this, [this] {
-        if (runState() == RunState::Answering) pause();
-    });
     connect(Edit1, &QLineEdit::textChanged, this, &TKlockan::Edit1Change);
 
     Label4 = new AutoLabel(this);

@@ -52,12 +52,8 @@ TPassAkt::TPassAkt(AppContext& context, QWidget* parent) : ExerciseWindow(contex
     Timer3->setObjectName(QStringLiteral("Timer2"));
 
     auto label = [this](const char* name, const QColor& color) {
-        auto* l = new AutoLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(pointFont(14, true)); // the font the sentence is split in
-        l->setTextColor(color);
-        l->hide();
-        return l;
+        // 14 points: the font the sentence is split in.
+        return itemLabel(QString::fromLatin1(name), color, 14);
     };
     Label3 = label("Label3", colors::blue);
     Label4 = label("Label4", colors::blue);

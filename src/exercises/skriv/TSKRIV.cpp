@@ -20,12 +20,7 @@ bool showsRulesButton(int p) {
 TSKRIV::TSKRIV(AppContext& context, QWidget* parent) : ExerciseWindow(context, parent) {
     setObjectName(QStringLiteral("TSKRIV"));
     auto label = [this](const char* name, const QColor& color, int points) {
-        auto* l = new AutoLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(pointFont(points, true));
-        l->setTextColor(color);
-        l->hide();
-        return l;
+        return itemLabel(QString::fromLatin1(name), color, points);
     };
     FrageLabel1 = label("FrageLabel1", colors::navy, 14);
     FrageLabel2 = label("FrageLabel2", colors::navy, 14);
@@ -38,15 +33,8 @@ TSKRIV::TSKRIV(AppContext& context, QWidget* parent) : ExerciseWindow(context, p
     Label10 = label("Label10", colors::navy, 12);
     Label16 = label("Label16", colors::navy, 12);
 
-    Edit1 = new AnswerEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(pointFont(14, true));
-    Edit1->setStyleSheet(QStringLiteral("color: #000080; background: white"));
-    Edit1->setMaxLength(55);
+    Edit1 = makeAnswerField(QStringLiteral("Edit1"), 14, 55);
     connect(Edit1, &AnswerEdit::enterPressed, this, &TSKRIV::Edit1Enter);
-    connect(Edit1, &AnswerEdit::escapePressed, this, [this] {
-        if (runState() == RunState::Answering) pause();
-    });
     connect(Edit1, &QLineEdit::textEdited, this, &TSKRIV::Edit1Change);
     connect(regelknapp, &QPushButton::clicked, this, &TSKRIV::regelknappClick);
     connect(BitBtn3, &QPushButton::clicked, this, &TSKRIV::BitBtn3Click);
