@@ -106,22 +106,10 @@ void TDinaOrd::createControls() {
     InstruktionsLabel = makeLabel(this, "InstruktionsLabel", colors::green, 14);
     InstruktionsLabel->setFont(pixelFont(25, true));
 
-    auto itemLabel = [this](const char* name, const QColor& color) {
-        auto* l = new AutoLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(pointFont(14, true));
-        l->setTextColor(color);
-        l->hide();
-        return l;
-    };
-    FrageLabel1 = itemLabel("FrageLabel1", colors::navy);
-    FrageLabel2 = itemLabel("FrageLabel2", colors::navy);
-    SvarsLabel = itemLabel("SvarsLabel", colors::maroon);
-    Edit1 = new AnswerEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(pointFont(14, true));
-    Edit1->setStyleSheet(QStringLiteral("color: #000080; background: white"));
-    Edit1->setMaxLength(55);
+    FrageLabel1 = itemLabel(QStringLiteral("FrageLabel1"), colors::navy, 14);
+    FrageLabel2 = itemLabel(QStringLiteral("FrageLabel2"), colors::navy, 14);
+    SvarsLabel = itemLabel(QStringLiteral("SvarsLabel"), colors::maroon, 14);
+    Edit1 = answerEdit(QStringLiteral("Edit1"), 14, 55);
     Edit1->hide();
     connect(Edit1, &AnswerEdit::enterPressed, this, &TDinaOrd::Edit1Enter);
     connect(Edit1, &AnswerEdit::escapePressed, this, &TDinaOrd::Edit1Escape);

@@ -21,6 +21,24 @@ QSize Window::screenSize() {
     return s ? s->geometry().size() : QSize(1024, 768);
 }
 
+AutoLabel* Window::itemLabel(const QString& name, const QColor& color, int points) {
+    auto* l = new AutoLabel(this);
+    l->setObjectName(name);
+    l->setFont(pointFont(points, true));
+    l->setTextColor(color);
+    l->hide();
+    return l;
+}
+
+AnswerEdit* Window::answerEdit(const QString& name, int points, int maxLength) {
+    auto* e = new AnswerEdit(this);
+    e->setObjectName(name);
+    e->setFont(pointFont(points, true));
+    e->setStyleSheet(QStringLiteral("color: #000080; background: white"));
+    e->setMaxLength(maxLength);
+    return e;
+}
+
 void Window::setBackground(const QColor& background) {
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QSize>
 
+#include "AnswerEdit.h"
 #include "AppContext.h"
 #include "Panel.h"
 #include "Scaling.h"
@@ -28,6 +29,10 @@ public:
     static void setScreenSize(QSize size);
 
 protected:
+    // A hidden label of the window: bold, in `color`, at `points` (before scaling).
+    AutoLabel* itemLabel(const QString& name, const QColor& color, int points);
+    // An answer field: navy bold text on white, at most `maxLength` characters.
+    AnswerEdit* answerEdit(const QString& name, int points, int maxLength);
     // Borderless, covering the whole screen, in the given background colour.
     void makeFullScreen(const QColor& background);
     void setBackground(const QColor& background);

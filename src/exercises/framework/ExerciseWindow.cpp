@@ -128,21 +128,8 @@ void ExerciseWindow::createCommonControls() {
     connect(Timer3, &QTimer::timeout, this, &ExerciseWindow::Timer3Timer);
 }
 
-AutoLabel* ExerciseWindow::itemLabel(const QString& name, const QColor& color, int points) {
-    auto* l = new AutoLabel(this);
-    l->setObjectName(name);
-    l->setFont(pointFont(points, true));
-    l->setTextColor(color);
-    l->hide();
-    return l;
-}
-
 AnswerEdit* ExerciseWindow::makeAnswerField(const QString& name, int points, int maxLength) {
-    auto* e = new AnswerEdit(this);
-    e->setObjectName(name);
-    e->setFont(pointFont(points, true));
-    e->setStyleSheet(QStringLiteral("color: #000080; background: white"));
-    e->setMaxLength(maxLength);
+    AnswerEdit* e = answerEdit(name, points, maxLength);
     connect(e, &AnswerEdit::escapePressed, this, [this] {
         if (runState_ == RunState::Answering) pause();
     });

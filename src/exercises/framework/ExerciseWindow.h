@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "AnswerEdit.h"
 #include "HeadingBox.h"
 #include "TAster.h"
 #include "Window.h"
@@ -58,10 +57,8 @@ protected:
     void pause();
     void Avslutning();
     void RitaLovord(const QString& a, const QString& b, const QString& c);
-    // A hidden label of the item area: bold, in `color`, at `points` (before scaling).
-    AutoLabel* itemLabel(const QString& name, const QColor& color, int points);
-    // The answer field as the kinds show it: navy bold text on white, at most `maxLength`
-    // characters; Esc in it pauses while an item waits for an answer.
+    // The answer field as the kinds show it (Window::answerEdit); Esc in it pauses while an
+    // item waits for an answer.
     AnswerEdit* makeAnswerField(const QString& name, int points, int maxLength);
     // Takes the reward picture panel away (a new run or a correction run begins).
     void hideRewardPicture();
