@@ -1,6 +1,7 @@
 #include "ClassOverview.h"
 
 #include "SharedState.h"
+#include "TextColumns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,23 +35,8 @@ std::size_t index(OverviewState s) {
     return static_cast<std::size_t>(s);
 }
 
-std::size_t utf8Length(std::string_view s) {
-    std::size_t n = 0;
-    for (char c : s)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
 
-std::string padRight(std::string s, std::size_t width) {
-    for (std::size_t n = utf8Length(s); n < width; ++n)
-        s += ' ';
-    return s;
-}
 
-std::string padLeft(const std::string& s, std::size_t width) {
-    std::size_t n = utf8Length(s);
-    return n >= width ? s : std::string(width - n, ' ') + s;
-}
 
 void trimRight(std::string& s) {
     while (!s.empty() && s.back() == ' ')

@@ -2,6 +2,7 @@
 // of a run, the correction run, pause and continue, the scores, and worksheet items.
 
 #include "TDinaOrd.h"
+#include "RewardPicture.h"
 
 #include "QtText.h"
 #include "WordList.h"
@@ -220,10 +221,7 @@ void TDinaOrd::showRewardPicture() {
         Image1->hide();
         return;
     }
-    const int n = shell().haemta_Bildslumptal();
-    std::optional<fs::path> file = shell().paths().find(Shell::pictureFileName("FRA", n));
-    QPixmap pm;
-    if (file) pm.load(QString::fromStdString(file->string()));
+    const QPixmap pm = nextRewardPicture(shell());
     if (pm.isNull()) {
         Image1->hide();
         return;

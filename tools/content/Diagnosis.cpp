@@ -18,6 +18,7 @@
 #include "DiagnosisFile.h"
 #include "DiagnosisRecordCodec.h"
 #include "DiagnosisRules.h"
+#include "TextColumns.h"
 #include "SafeFile.h"
 #include "Services.h"
 #include "SharedState.h"
@@ -94,24 +95,8 @@ std::string statusText(int status) {
     return word.empty() ? std::to_string(status) : std::string(word);
 }
 
-std::size_t utf8Length(std::string_view s) {
-    std::size_t n = 0;
-    for (char c : s)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
 
-std::string padRight(std::string s, std::size_t width) {
-    for (std::size_t n = utf8Length(s); n < width; ++n)
-        s += ' ';
-    return s;
-}
 
-std::string padLeft(std::string s, std::size_t width) {
-    while (utf8Length(s) < width)
-        s = " " + s;
-    return s;
-}
 
 long long total(const DiagnosisRecord& r) {
     long long sum = 0;

@@ -2,6 +2,7 @@
 // (correction run, continue, cancel, settings).
 
 #include "ExerciseWindow.h"
+#include "RewardPicture.h"
 #include "ProtocolLink.h"
 #include "QtText.h"
 
@@ -24,10 +25,7 @@ void ExerciseWindow::showRewardPicture() {
         BildTextPanel->hide();
         return;
     }
-    int n = shell().haemta_Bildslumptal();
-    std::optional<fs::path> file = shell().paths().find(Shell::pictureFileName("FRA", n));
-    QPixmap pm;
-    if (file) pm.load(QString::fromStdString(file->string()));
+    const QPixmap pm = nextRewardPicture(shell());
     if (pm.isNull()) {
         Image1->hide();
         return;
