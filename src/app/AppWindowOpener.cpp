@@ -1,5 +1,7 @@
 #include "AppWindowOpener.h"
 
+#include <utility>
+
 namespace orvela {
 
 std::unique_ptr<QDialog> AppWindowOpener::create(const WindowRequest& request) const {
@@ -8,6 +10,7 @@ std::unique_ptr<QDialog> AppWindowOpener::create(const WindowRequest& request) c
 }
 
 bool AppWindowOpener::open(const WindowRequest& request) {
+    if (prepare_) std::exchange(prepare_, nullptr)();
     std::unique_ptr<QDialog> window = create(request);
     if (!window) return false;
     window->exec();

@@ -15,12 +15,15 @@ class AppWindowOpener : public WindowOpener {
 public:
     using Factory = std::function<std::unique_ptr<QDialog>(const WindowRequest&)>;
     void registerKind(WindowKind kind, Factory factory) { factories_[kind] = std::move(factory); }
+    // Runs `prepare` once, before the first window opens.
+    void setBeforeFirstWindow(std::function<void()> prepare) { prepare_ = std::move(prepare); }
     bool open(const WindowRequest& request) override;
     // Creates the window without showing it (nullptr when no window of that kind exists).
     std::unique_ptr<QDialog> create(const WindowRequest& request) const;
 
 private:
     std::map<WindowKind, Factory> factories_;
+    std::function<void()> prepare_;
 };
 
 } // namespace orvela

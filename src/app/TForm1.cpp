@@ -119,7 +119,9 @@ TForm1::TForm1(Shell& shell, WindowOpener& opener, QSize screen, QWidget* parent
     Panel9->setGeometry(0, 0, screen_.width(), kBarHeight);
     Panel9Label = new QLabel(QStringLiteral("Orvela – franska för svenska elever"), Panel9);
     Panel9Label->setFont(pixelFont(13));
-    Panel9Label->setStyleSheet(QStringLiteral("color: white"));
+    QPalette barText = Panel9Label->palette();
+    barText.setColor(QPalette::WindowText, Qt::white);
+    Panel9Label->setPalette(barText);
     Panel9Label->setGeometry(8, 0, screen_.width() - 16, kBarHeight);
 
     MenuPanel = new Panel(this, colors::navy, 3);
@@ -234,13 +236,14 @@ void TForm1::Skaltest() {
     SharedState& s = shell_.state();
     Testlabel->move(Testlabel->x(), 440);
     // n = the number of letters "A" whose width first reaches the screen's width. The width grows
-    // by one letter's advance at a time, so the count is estimated from one letter and then
-    // settled by measuring the strings around the estimate.
+    // by one letter's exact (fractional) advance at a time, so the count is estimated from one
+    // letter and then settled by measuring the strings around the estimate.
     const QFontMetrics fm(Testlabel->font());
     const int screenWidth = screen_.width();
     auto width = [&fm](int k) { return fm.horizontalAdvance(QString(k, QLatin1Char('A'))); };
-    int n = std::clamp(screenWidth / std::max(1, fm.horizontalAdvance(QLatin1Char('A'))) - 1, 0, 10000);
-    while (n > 0 && width(n) >= screenWidth) --n;
+    const qreal advance = QFontMetricsF(Testlabel->font()).horizontalAdvance(QLatin1Char('A'));
+    int n = advance > 0 ? static_cast<int>(std::min(std::ceil(screenWidth / advance), 10000.0)) : 0;
+    while (n > 0 && width(n - 1) >= screenWidth) --n;
     while (width(n) < screenWidth && n < 10000) ++n;
     int scale = roundHalfEven((n - 1) * 100.0 / 50.0);
     scale = roundHalfEven(scale * 175.0 / 214.0);
@@ -252,9 +255,12 @@ void TForm1::Skaltest() {
     const int designHeight = kBarHeight + kMenuHeight + kNoticeHeight + 3 * kNoticeGap;
     windowScale_ = std::clamp(screen_.height() * 100 / designHeight, 1, scale);
     if (windowScale_ != 100) scaleWindow(this, windowScale_);
+}
 
-    // The layout unit is measured in the scaled font, as every window's fonts are scaled.
-    s.LayoutUnit = static_cast<std::uint16_t>(layoutUnit(scale));
+void TForm1::measureLayoutUnit() {
+    SharedState& s = shell_.state();
+    // Measured in the scaled font, as every window's fonts are scaled.
+    s.LayoutUnit = static_cast<std::uint16_t>(layoutUnit(s.ScalePercent));
 }
 
 char TForm1::pictureSizeLetter(int screenWidth) {

@@ -51,6 +51,10 @@ public:
     // The percentage the main window is scaled by: ScalePercent, or less where the menu and the
     // worksheet notice below it would not fit the screen's height at ScalePercent.
     int windowScale() const { return windowScale_; }
+    // Measures LayoutUnit, the margin and spacing of every other window, in the font scaled by
+    // ScalePercent. The main window does not use it, so the measurement (a font of its own) is
+    // made before the first other window opens rather than before the main window is shown.
+    void measureLayoutUnit();
     // The size letter of the start pictures for a screen width: "L", "M" or "S".
     static char pictureSizeLetter(int screenWidth);
 

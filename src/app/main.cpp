@@ -138,6 +138,7 @@ int main(int argc, char** argv) {
     orvela::registerWindows(opener, context);
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     orvela::TForm1 form(shell, opener, screen);
+    opener.setBeforeFirstWindow([&form] { form.measureLayoutUnit(); });
     // The worksheet window lives from its first use as long as the main window; switching
     // worksheet mode empties it.
     std::unique_ptr<orvela::TUtskrift> worksheet;

@@ -2,6 +2,9 @@
 
 #include "AnsiText.h"
 
+#include <dirent.h>
+
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -29,15 +32,29 @@ std::optional<fs::path> findEntry(const fs::path& dir, const std::string& name) 
     std::error_code ec;
     fs::path exact = dir / name;
     if (fs::exists(exact, ec)) return exact;
-    fs::directory_iterator it(dir, ec);
-    if (ec) return std::nullopt;
-    for (const fs::directory_entry& e : it) {
-        if (sameFileName(e.path().filename().string(), name)) return e.path();
+    std::optional<std::vector<std::string>> names = entryNames(dir);
+    if (!names) return std::nullopt;
+    for (const std::string& entry : *names) {
+        if (sameFileName(entry, name)) return dir / entry;
     }
     return std::nullopt;
 }
 
 } // namespace
+
+std::optional<std::vector<std::string>> entryNames(const fs::path& dir) {
+    // Read with readdir: a directory iterator builds a parsed path for every entry, which costs
+    // more than the listing itself in the large DATA directory.
+    std::unique_ptr<DIR, int (*)(DIR*)> d(opendir(dir.c_str()), closedir);
+    if (!d) return std::nullopt;
+    std::vector<std::string> names;
+    while (const dirent* e = readdir(d.get())) {
+        const std::string_view name = e->d_name;
+        if (name == "." || name == "..") continue;
+        names.emplace_back(name);
+    }
+    return names;
+}
 
 ContentPaths::ContentPaths(fs::path root) : root_(std::move(root)) {}
 

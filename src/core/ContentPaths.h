@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvela {
 
@@ -40,6 +41,10 @@ public:
 private:
     fs::path root_;
 };
+
+// The names of a directory's entries ("." and ".." left out), in the directory's own order;
+// nothing when the directory cannot be read.
+std::optional<std::vector<std::string>> entryNames(const fs::path& dir);
 
 // A file name taken from a file or a list may name only a file in its own directory: no
 // separators, no "..", not empty.

@@ -64,13 +64,15 @@ std::filesystem::path Shell::dataFile(const AnsiText& name) const {
 
 std::optional<Shell::DataListing> Shell::listDataDirectory() {
     std::optional<fs::path> dir = paths_.find("DATA");
-    std::error_code ec;
-    if (!dir || !fs::is_directory(*dir, ec)) return std::nullopt;
-    fs::directory_iterator it(*dir, ec);
-    if (ec) return std::nullopt;
+    if (!dir) return std::nullopt;
+    std::optional<std::vector<std::string>> names = entryNames(*dir);
+    if (!names) return std::nullopt;
     DataListing listing;
-    for (const fs::directory_entry& e : it) {
-        std::string upper = upperAscii(e.path().filename().string());
+    for (const std::string& name : *names) {
+        // The file list in its exact spelling, otherwise in any letter case.
+        if (name == kFileListName || (listing.fileList.empty() && sameFileName(name, kFileListName)))
+            listing.fileList = *dir / name;
+        std::string upper = upperAscii(name);
         if (!upper.starts_with("FR")) continue;
         if (hasExtension(upper, ".DAT") && listing.dataFiles.size() < kMaxDataFiles)
             listing.dataFiles.push_back(AnsiText::fromUtf8(upper));
@@ -89,9 +91,14 @@ std::optional<Shell::DataListing> Shell::listDataDirectory() {
 bool Shell::HaemtaFilTabell() {
     s_.FileTableCount = 0;
     s_.PraiseFileCount = 0;
-    std::optional<fs::path> list = paths_.find("DATA/datfiler.fra");
-    LineReader reader(list ? *list : fs::path());
-    if (list && reader.isOpen()) {
+    // DATA is listed once: the listing finds the file list too.
+    std::optional<DataListing> listing = listDataDirectory();
+    if (!listing) {
+        showWarning("Kan inte hitta katalogen " + paths_.rootText() + "/DATA");
+        return false;
+    }
+    LineReader reader(listing->fileList);
+    if (!listing->fileList.empty() && reader.isOpen()) {
         AnsiText line;
         while (reader.next(line)) {
             std::string name = trimmed(line.bytes());
@@ -104,11 +111,6 @@ bool Shell::HaemtaFilTabell() {
         }
         if (s_.PraiseFileCount == 0) HaemtaLovordFiler();
         return true;
-    }
-    std::optional<DataListing> listing = listDataDirectory();
-    if (!listing) {
-        showWarning("Kan inte hitta katalogen " + paths_.rootText() + "/DATA");
-        return false;
     }
     for (AnsiText& n : listing->dataFiles) s_.FileTable[++s_.FileTableCount] = std::move(n);
     for (AnsiText& n : listing->praiseFiles) s_.PraiseFileTable[++s_.PraiseFileCount] = std::move(n);

@@ -191,10 +191,13 @@ private:
 
     // The data files ("FR*.DAT", at most 172) and praise files ("FROM*.LOV", at most 20) in DATA,
     // letter case ignored and shown in upper case, each list sorted by character code; nullopt
-    // without a DATA directory.
+    // without a DATA directory. `fileList` is the course's own list of data files
+    // ("datfiler.fra", any letter case) when DATA holds one.
+    static constexpr std::string_view kFileListName = "datfiler.fra";
     struct DataListing {
         std::vector<AnsiText> dataFiles;
         std::vector<AnsiText> praiseFiles;
+        fs::path fileList;
     };
     std::optional<DataListing> listDataDirectory();
     // The item number at `position` among the entries 1..count of RandomOrder (the last one found

@@ -2,6 +2,7 @@
 // France windows name exists in the built content tree at its size, every item of the plant and
 // animal files has its picture, and the melody and the bird songs are WAV files of some seconds.
 
+#include "BmpImage.h"
 #include "Catalogue.h"
 #include "TBilden.h"
 #include "TBildvis.h"
@@ -79,5 +80,37 @@ TEST(CoursePictures, TheMelodyAndTheBirdSongsArePlayableWavFiles) {
         EXPECT_EQ(info->formatTag, 1);
         EXPECT_GE(info->durationMs, 1500) << file;
         EXPECT_LE(info->durationMs, file.filename() == "FRANKR.WAV" ? 90000 : 6000) << file;
+    }
+}
+
+// The start pictures' own reader gives the same pixels as Qt's general one for every width
+// (pixels are read four at a time, the rest one by one) and for both row orders.
+TEST(CoursePictures, OwnBmpReaderMatchesQt) {
+    for (int width = 1; width <= 13; ++width) {
+        for (bool bottomUp : {true, false}) {
+            SCOPED_TRACE(std::to_string(width) + (bottomUp ? " bottom-up" : " top-down"));
+            const int height = 3;
+            const int stride = (width * 3 + 3) & ~3;
+            QByteArray bytes(54 + stride * height, '\0');
+            auto put32 = [&bytes](int at, qint32 v) {
+                for (int i = 0; i < 4; ++i) bytes[at + i] = char((quint32(v) >> (8 * i)) & 0xFF);
+            };
+            bytes[0] = 'B';
+            bytes[1] = 'M';
+            put32(2, qint32(bytes.size()));
+            put32(10, 54);
+            put32(14, 40);
+            put32(18, width);
+            put32(22, bottomUp ? height : -height);
+            bytes[26] = 1;
+            bytes[28] = 24;
+            for (int i = 54; i < bytes.size(); ++i) bytes[i] = char((i * 37 + width) & 0xFF);
+            const QImage own = decodeBmp24(bytes);
+            const QImage qt = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
+            ASSERT_FALSE(own.isNull());
+            ASSERT_EQ(own.size(), qt.size());
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x) EXPECT_EQ(own.pixel(x, y), qt.pixel(x, y));
+        }
     }
 }

@@ -28,6 +28,7 @@ TEST_F(ScreenSizeTest, OneScalingRuleForFontsAndControls) {
     f.content.write("DATA/FRA00001.DAT", {"a#b"});
     {
         TForm1 form(f.shell, mainOpener, screen); // measures the screen as at start-up
+        form.measureLayoutUnit();                 // as before the first window opens
     }
     const int percent = f.s.ScalePercent;
     EXPECT_EQ(f.s.LayoutUnit, layoutUnit(percent));
