@@ -7,8 +7,20 @@ namespace orvela {
 
 namespace {
 
-const RecordFileFormat kLevelFormat{kLevelStoreName, kLevelScratchName, "FXACT-", kLevelRecordSize,
-                                    kLevelStoreMaxBytes};
+const RecordFileFormat kLevelFormat{kLevelStoreName,  kLevelScratchName,   "FXACT-",
+                                    kLevelRecordSize, kLevelStoreMaxBytes, kLevelJournalName};
+
+// Whether the record at the start of `record` holds the name `upper` (in capitals), compared
+// without building the record's name: a store of tens of thousands of pupils is searched this way.
+bool holdsName(std::string_view record, std::string_view upper) {
+    const std::string_view field = record.substr(0, kLevelNameField);
+    const std::size_t length = std::min(field.find('\0'), field.size());
+    if (length != upper.size()) return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (ansiUpper(static_cast<unsigned char>(field[i])) != static_cast<unsigned char>(upper[i]))
+            return false;
+    return true;
+}
 
 } // namespace
 
@@ -71,43 +83,48 @@ LevelFetch LevelStore::fetch(const AnsiText& name, int levelCount) const {
     case RecordFileState::Read: break;
     }
     out.result = LevelFetch::Result::NotStored;
-    // Record by record: a store of many pupils is never decoded whole for one name.
+    const std::string upper = toUpper(asStored(name)).bytes();
     const std::string_view bytes = raw.records;
     for (std::size_t at = 0; at + kLevelRecordSize <= bytes.size(); at += kLevelRecordSize) {
-        LevelRecord r = decode(bytes.substr(at));
-        if (sameName(r.name, name) && r.level >= 1 && r.level <= levelCount) {
+        if (!holdsName(bytes.substr(at), upper)) continue;
+        const std::int32_t level = recordfields::getI32(bytes, at + kLevelNameField);
+        if (level >= 1 && level <= levelCount) {
             out.result = LevelFetch::Result::Found;
-            out.level = r.level;
+            out.level = level;
             return out;
         }
     }
     return out;
 }
 
+AnsiText LevelStore::asStored(const AnsiText& name) {
+    return decode(encode(LevelRecord{name, 0})).name;
+}
+
 RecordFileChange LevelStore::store(const AnsiText& name, int level,
                                    const std::string& stamp) const {
-    LevelRecord mine{name, level};
-    mine.name = decode(encode(mine)).name; // as it will be stored and read back
-    return file_.update(
-        [&](std::string& bytes) {
+    const LevelRecord mine{asStored(name), level};
+    const std::string upper = toUpper(mine.name).bytes();
+    // Only the level field of the pupil's records changes, or one record is added at the end:
+    // the store is patched in place, whatever its size.
+    return file_.patch(
+        [&](std::string_view bytes, std::vector<RecordPatch>& patches) {
             bool found = false;
-            bool changed = false;
             for (std::size_t at = 0; at + kLevelRecordSize <= bytes.size();
                  at += kLevelRecordSize) {
-                LevelRecord r = decode(std::string_view(bytes).substr(at));
-                if (!sameName(r.name, mine.name)) continue;
+                if (!holdsName(bytes.substr(at), upper)) continue;
                 found = true;
-                if (r.level == level) continue;
-                r.level = level;
-                bytes.replace(at, kLevelRecordSize, encode(r));
-                changed = true;
+                if (recordfields::getI32(bytes, at + kLevelNameField) == level) continue;
+                std::string field(4, '\0');
+                recordfields::putI32(field, 0, level);
+                patches.push_back({at + kLevelNameField, std::move(field)});
             }
-            if (found) return changed;
+            if (found) return !patches.empty();
             if (level < 2) return false;
-            bytes += encode(mine);
+            patches.push_back({bytes.size(), encode(mine)});
             return true;
         },
-        true, stamp);
+        stamp);
 }
 
 } // namespace orvela

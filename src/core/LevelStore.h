@@ -1,8 +1,11 @@
 #pragma once
 // The level store "FXACT.STE" of the graded-level exercise: one 260-byte record per pupil in the
-// diagnosis directory, kept as a RecordFile (changes under the directory lock through the scratch
-// file "SLASK.SLK"; a file with stray bytes at its end is copied aside as "FXACT-" + stamp +
-// ".BAD" before the first change; a file that cannot be read is never rewritten).
+// diagnosis directory, kept as a RecordFile. A change touches the level of the pupil's records or
+// adds one record, so it is patched in place under the directory lock through the journal
+// "FXACT.JRN", in the same time at any size of the store; a new store is written whole through the
+// scratch file "SLASK.SLK"; a file with stray bytes at its end is copied aside as "FXACT-" +
+// stamp + ".BAD" and written whole before the first change; a file that cannot be read is never
+// rewritten; a store that would grow past its largest size (16 MiB) takes no new pupil.
 //
 // Record:
 //   0  256  name: Windows-1252 characters ended by a zero byte (at most 255 characters)
@@ -26,6 +29,7 @@ namespace orvela {
 
 inline constexpr const char* kLevelStoreName = "FXACT.STE";
 inline constexpr const char* kLevelScratchName = "SLASK.SLK";
+inline constexpr const char* kLevelJournalName = "FXACT.JRN";
 inline constexpr std::size_t kLevelRecordSize = 260;
 inline constexpr std::size_t kLevelNameField = 256;
 inline constexpr std::uintmax_t kLevelStoreMaxBytes = 16u * 1024u * 1024u;
@@ -79,6 +83,8 @@ public:
     static std::string encodeAll(const std::vector<LevelRecord>& records);
 
     static bool sameName(const AnsiText& a, const AnsiText& b);
+    // The name as a record keeps it (cut at a zero byte, at most 255 characters).
+    static AnsiText asStored(const AnsiText& name);
 
 private:
     RecordFile file_;

@@ -3,9 +3,210 @@
 #include "ContentPaths.h"
 #include "DiagnosisLock.h"
 
+#include "SystemError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace orvela {
+
+namespace {
+
+// Shown when a change would make the file larger than such a file may be.
+const char* const kFullText = "filen är full";
+
+// A file descriptor closed with its owner.
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool ok() const { return fd_ >= 0; }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The bytes of an open file, mapped when it can be (a change to the largest files reads only the
+// parts it looks at) and read otherwise.
+class FileView {
+public:
+    FileView(int fd, std::size_t size) : size_(size) {
+        if (size == 0) return;
+        void* p = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
+        if (p != MAP_FAILED) {
+            map_ = p;
+            return;
+        }
+        copy_.resize(size);
+        std::size_t done = 0;
+        while (done < size) {
+            ssize_t n = ::pread(fd, copy_.data() + done, size - done, static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                failed_ = true;
+                return;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+    }
+    ~FileView() {
+        if (map_) ::munmap(map_, size_);
+    }
+    FileView(const FileView&) = delete;
+    FileView& operator=(const FileView&) = delete;
+    bool ok() const { return !failed_; }
+    std::string_view bytes() const {
+        if (map_) return {static_cast<const char*>(map_), size_};
+        return copy_;
+    }
+
+private:
+    std::size_t size_;
+    void* map_ = nullptr;
+    std::string copy_;
+    bool failed_ = false;
+};
+
+// FNV-1a over the journal, so that one cut short or garbled is known.
+std::uint64_t checksum(std::string_view bytes) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : bytes) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+void putU64(std::string& out, std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+std::optional<std::uint64_t> getU64(std::string_view in, std::size_t& at) {
+    if (in.size() < 8 || at > in.size() - 8) return std::nullopt;
+    std::uint64_t v = 0;
+    for (int i = 0; i < 8; ++i)
+        v |= std::uint64_t(static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)])) << (8 * i);
+    at += 8;
+    return v;
+}
+
+constexpr std::string_view kJournalMagic = "ORVELA JOURNAL 1\n";
+
+// The journal: the file's size once changed, the patches, and the checksum of all that.
+struct Journal {
+    std::uintmax_t finalSize = 0;
+    std::vector<RecordPatch> patches;
+
+    std::string encode() const {
+        std::string out(kJournalMagic);
+        putU64(out, finalSize);
+        putU64(out, patches.size());
+        for (const RecordPatch& p : patches) {
+            putU64(out, p.offset);
+            putU64(out, p.bytes.size());
+            out += p.bytes;
+        }
+        putU64(out, checksum(out));
+        return out;
+    }
+
+    static std::optional<Journal> decode(std::string_view in) {
+        if (in.size() < kJournalMagic.size() + 8 || !in.starts_with(kJournalMagic))
+            return std::nullopt;
+        std::size_t end = in.size() - 8;
+        std::size_t at = end;
+        if (getU64(in, at) != checksum(in.substr(0, end))) return std::nullopt;
+        in = in.substr(0, end);
+        at = kJournalMagic.size();
+        Journal j;
+        std::optional<std::uint64_t> size = getU64(in, at);
+        std::optional<std::uint64_t> count = getU64(in, at);
+        if (!size || !count) return std::nullopt;
+        j.finalSize = *size;
+        for (std::uint64_t k = 0; k < *count; ++k) {
+            std::optional<std::uint64_t> offset = getU64(in, at);
+            std::optional<std::uint64_t> length = getU64(in, at);
+            if (!offset || !length || *length > in.size() - at || *offset > *size ||
+                *length > *size - *offset)
+                return std::nullopt;
+            j.patches.push_back({*offset, std::string(in.substr(at, *length))});
+            at += *length;
+        }
+        if (at != in.size()) return std::nullopt;
+        return j;
+    }
+
+    // Writes the patches into the file, gives it its final size and flushes it.
+    bool apply(int fd, std::string& error) const {
+        for (const RecordPatch& p : patches) {
+            std::size_t done = 0;
+            while (done < p.bytes.size()) {
+                ssize_t n = ::pwrite(fd, p.bytes.data() + done, p.bytes.size() - done,
+                                     static_cast<off_t>(p.offset + done));
+                if (n < 0 && errno == EINTR) continue;
+                if (n <= 0) {
+                    error = systemErrorText(errno);
+                    return false;
+                }
+                done += static_cast<std::size_t>(n);
+            }
+        }
+        if (::ftruncate(fd, static_cast<off_t>(finalSize)) != 0 || ::fsync(fd) != 0) {
+            error = systemErrorText(errno);
+            return false;
+        }
+        return true;
+    }
+};
+
+// Writes the journal and flushes it and its directory entry: it must be on the disk before the
+// file is touched.
+bool writeJournal(const fs::path& journal, const std::string& bytes, std::string& error) {
+    FileHandle fd(::open(journal.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!fd.ok()) {
+        error = systemErrorText(errno);
+        return false;
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            error = systemErrorText(errno);
+            ::unlink(journal.c_str());
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd.get()) != 0) {
+        error = systemErrorText(errno);
+        ::unlink(journal.c_str());
+        return false;
+    }
+    FileHandle dir(::open(journal.parent_path().empty() ? "." : journal.parent_path().c_str(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.ok()) ::fsync(dir.get());
+    return true;
+}
+
+} // namespace
+
+std::string encodeRecordJournal(std::uintmax_t finalSize, const std::vector<RecordPatch>& patches) {
+    Journal j;
+    j.finalSize = finalSize;
+    j.patches = patches;
+    return j.encode();
+}
 
 RecordFile::RecordFile(fs::path dir, const RecordFileFormat& format)
     : dir_(std::move(dir)), format_(format) {}
@@ -36,6 +237,10 @@ RecordFileContents RecordFile::readUnlocked(std::string* rawBytes) const {
 }
 
 RecordFileContents RecordFile::read() const {
+    // A change cut short is completed first, so that the file is read as that change left it
+    // (without the lock, should another copy hold it, the file is read as it stands).
+    std::string ignored;
+    if (hasJournal()) recover(ignored);
     return readUnlocked(nullptr);
 }
 
@@ -49,13 +254,23 @@ fs::path RecordFile::freeName(const std::string& prefix, const std::string& stam
 
 RecordFileChange RecordFile::update(const Edit& edit, bool createWhenMissing,
                                     const std::string& stamp) const {
-    using Result = RecordFileChange::Result;
     RecordFileChange out;
     DiagnosisLock lock(dir_);
     if (!lock.locked()) {
-        out.result = Result::NotLocked;
+        out.result = RecordFileChange::Result::NotLocked;
         return out;
     }
+    if (!recoverLocked(out.error)) {
+        out.result = RecordFileChange::Result::NotWritten;
+        return out;
+    }
+    return updateLocked(edit, createWhenMissing, stamp);
+}
+
+RecordFileChange RecordFile::updateLocked(const Edit& edit, bool createWhenMissing,
+                                          const std::string& stamp) const {
+    using Result = RecordFileChange::Result;
+    RecordFileChange out;
     std::string raw;
     RecordFileContents c = readUnlocked(&raw);
     if (c.state == RecordFileState::Unreadable) {
@@ -69,6 +284,11 @@ RecordFileChange RecordFile::update(const Edit& edit, bool createWhenMissing,
     out.strayBytes = c.strayBytes;
     if (!edit(c.records)) {
         out.result = Result::Unchanged;
+        return out;
+    }
+    if (c.records.size() > format_.maxBytes) {
+        out.result = Result::NotWritten;
+        out.error = kFullText;
         return out;
     }
     fs::path scratch = ContentPaths::resolveIn(dir_, format_.scratchName);
@@ -85,6 +305,128 @@ RecordFileChange RecordFile::update(const Edit& edit, bool createWhenMissing,
         out.result = Result::NotWritten;
         return out;
     }
+    out.result = Result::Written;
+    return out;
+}
+
+bool RecordFile::hasJournal() const {
+    return format_.journalName && ContentPaths::findIn(dir_, format_.journalName).has_value();
+}
+
+bool RecordFile::recover(std::string& error) const {
+    if (!hasJournal()) return true;
+    DiagnosisLock lock(dir_);
+    if (!lock.locked()) {
+        error = "låst";
+        return false;
+    }
+    return recoverLocked(error);
+}
+
+bool RecordFile::recoverLocked(std::string& error) const {
+    if (!format_.journalName) return true;
+    std::optional<fs::path> journal = ContentPaths::findIn(dir_, format_.journalName);
+    if (!journal) return true;
+    std::optional<std::string> bytes = readWholeFile(*journal);
+    if (!bytes) {
+        error = "journalen " + journal->string() + " kan inte läsas";
+        return false;
+    }
+    std::optional<Journal> j = Journal::decode(*bytes);
+    // A journal that is not whole was cut short before the file was touched: it is dropped.
+    // A journal whose file is gone has nothing left to complete.
+    if (j) {
+        FileHandle fd(::open(path().c_str(), O_RDWR | O_CLOEXEC));
+        if (!fd.ok() && errno != ENOENT) {
+            error = systemErrorText(errno);
+            return false;
+        }
+        if (fd.ok() && !j->apply(fd.get(), error)) return false;
+    }
+    if (::unlink(journal->c_str()) != 0 && errno != ENOENT) {
+        error = systemErrorText(errno);
+        return false;
+    }
+    return true;
+}
+
+RecordFileChange RecordFile::patch(const Patcher& patcher, const std::string& stamp) const {
+    using Result = RecordFileChange::Result;
+    RecordFileChange out;
+    DiagnosisLock lock(dir_);
+    if (!lock.locked()) {
+        out.result = Result::NotLocked;
+        return out;
+    }
+    if (!recoverLocked(out.error)) {
+        out.result = Result::NotWritten;
+        return out;
+    }
+    // A new file, or one with stray bytes to set aside, is written whole.
+    auto whole = [&] {
+        return updateLocked(
+            [&](std::string& records) {
+                std::vector<RecordPatch> patches;
+                if (!patcher(records, patches)) return false;
+                for (const RecordPatch& p : patches) {
+                    if (p.offset > records.size()) return false;
+                    records.replace(static_cast<std::size_t>(p.offset),
+                                    std::min(p.bytes.size(), records.size() -
+                                                                 static_cast<std::size_t>(p.offset)),
+                                    p.bytes);
+                }
+                return true;
+            },
+            true, stamp);
+    };
+    std::optional<fs::path> file = ContentPaths::findIn(dir_, format_.fileName);
+    if (!format_.journalName || !file) return whole();
+    FileHandle fd(::open(file->c_str(), O_RDWR | O_CLOEXEC));
+    struct stat st {};
+    if (!fd.ok() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::uintmax_t>(st.st_size) > format_.maxBytes) {
+        out.result = Result::Unreadable;
+        return out;
+    }
+    const auto size = static_cast<std::size_t>(st.st_size);
+    if (size % format_.recordSize != 0) return whole();
+
+    FileView view(fd.get(), size);
+    if (!view.ok()) {
+        out.result = Result::Unreadable;
+        return out;
+    }
+    Journal j;
+    j.finalSize = size;
+    if (!patcher(view.bytes(), j.patches)) {
+        out.result = Result::Unchanged;
+        return out;
+    }
+    for (const RecordPatch& p : j.patches) {
+        const bool over = p.offset + p.bytes.size() <= size;
+        const bool appended = p.offset == j.finalSize && p.bytes.size() % format_.recordSize == 0;
+        if (!over && !appended) {
+            out.result = Result::NotWritten;
+            out.error = "ändringen går utanför filen";
+            return out;
+        }
+        if (appended) j.finalSize += p.bytes.size();
+    }
+    if (j.finalSize > format_.maxBytes) {
+        out.result = Result::NotWritten;
+        out.error = kFullText;
+        return out;
+    }
+    if (j.patches.empty()) {
+        out.result = Result::Unchanged;
+        return out;
+    }
+    fs::path journal = ContentPaths::resolveIn(dir_, format_.journalName);
+    if (!writeJournal(journal, j.encode(), out.error) || !j.apply(fd.get(), out.error)) {
+        out.result = Result::NotWritten;
+        return out;
+    }
+    ::unlink(journal.c_str());
     out.result = Result::Written;
     return out;
 }

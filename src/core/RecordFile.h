@@ -17,6 +17,14 @@
 //
 // A file that exists but cannot be read (or is far too large to be such a file) is never
 // rewritten: every change leaves it as it is.
+//
+// A file that grows large and changes a few bytes at a time (the level store) may instead be
+// patched in place, which costs the same at any size. The patches are first written to a journal
+// file beside it and flushed; only then are they written into the file, which is flushed in turn,
+// and the journal removed. A journal found later (the program was killed or the computer went
+// off in between) is written into the file again before anything else reads or changes it, so
+// the file always ends up with all of a change or, when the journal itself was not whole, none
+// of it.
 
 #include "SafeFile.h"
 
@@ -24,6 +32,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace orvela {
 
@@ -33,6 +43,7 @@ struct RecordFileFormat {
     const char* badCopyPrefix; // the copy of a file with stray bytes: prefix + stamp + ".BAD"
     std::size_t recordSize;
     std::uintmax_t maxBytes; // a larger file is no such file; it is left alone
+    const char* journalName = nullptr; // for files changed by patch(): the journal beside it
 };
 
 enum class RecordFileState {
@@ -62,6 +73,16 @@ struct RecordFileChange {
     std::string error;          // why writing failed (UTF-8)
 };
 
+// Bytes to write at an offset of a file of records: over bytes it has, or at its end (appended).
+struct RecordPatch {
+    std::uintmax_t offset = 0;
+    std::string bytes;
+};
+
+// The journal of a change: the file's size once changed and the patches, with a checksum by which
+// a journal cut short is known.
+std::string encodeRecordJournal(std::uintmax_t finalSize, const std::vector<RecordPatch>& patches);
+
 class RecordFile {
 public:
     RecordFile(fs::path dir, const RecordFileFormat& format);
@@ -81,6 +102,19 @@ public:
     RecordFileChange update(const Edit& edit, bool createWhenMissing,
                             const std::string& stamp) const;
 
+    // Changes the records in place (for a format with a journal) under the directory lock.
+    // `patcher` gets the whole records as they are and adds the patches that make the change; it
+    // returns false to leave the file as it was. A patch may only overwrite whole bytes of the
+    // records or append whole records at the end, and the file may not grow past the largest
+    // size (NotWritten). A missing file, or one with stray bytes, is written whole as update()
+    // does, with the patches applied to its records.
+    using Patcher = std::function<bool(std::string_view records, std::vector<RecordPatch>& patches)>;
+    RecordFileChange patch(const Patcher& patcher, const std::string& stamp) const;
+
+    // Writes a journal left behind into the file and removes it (under the directory lock).
+    // False, with the reason, when a whole journal cannot be written into the file.
+    bool recover(std::string& error) const;
+
     // A name in the directory built as prefix + stamp + extension that no file has yet
     // (prefix + stamp + "-2" + extension and so on when it is taken).
     fs::path freeName(const std::string& prefix, const std::string& stamp,
@@ -91,6 +125,10 @@ private:
     RecordFileFormat format_;
 
     RecordFileContents readUnlocked(std::string* rawBytes) const;
+    RecordFileChange updateLocked(const Edit& edit, bool createWhenMissing,
+                                  const std::string& stamp) const;
+    bool recoverLocked(std::string& error) const;
+    bool hasJournal() const;
 };
 
 } // namespace orvela

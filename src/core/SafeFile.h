@@ -1,7 +1,8 @@
 #pragma once
-// Files the program writes are never rewritten in place: the new contents go to a scratch file in
+// Files the program writes are not rewritten in place: the new contents go to a scratch file in
 // the same directory, are flushed to the disk, and the scratch file is then renamed over the old
-// one. A crash leaves either the old or the new file, never a half-written one. A lock file in the
+// one. A crash leaves either the old or the new file, never a half-written one. (The level store,
+// too large to rewrite for every change, is patched in place through a journal: RecordFile.) A lock file in the
 // directory (DirectoryLock) keeps two copies of the program (a classroom sharing one network
 // directory) from interleaving their read-modify-write cycles.
 

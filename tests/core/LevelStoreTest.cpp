@@ -134,6 +134,44 @@ TEST_F(LevelStoreFile, APartialRecordIsCopiedAsideAndAStoreThatCannotBeReadIsLef
     EXPECT_EQ(fs::file_size(dir / "FXACT.STE"), kLevelStoreMaxBytes + 260);
 }
 
+// A change is patched in place through a journal: a journal left by a copy killed between writing
+// it and finishing the change is completed before the store is read or changed again, one cut
+// short is dropped with the store untouched, and a full store still takes changes of its pupils
+// but no new pupil.
+TEST_F(LevelStoreFile, AChangeCutShortIsCompletedOrDroppedAndAFullStoreTakesNoNewPupil) {
+    write(record("Bo", 3));
+    EXPECT_EQ(save("Bo", 5).result, Result::Written);
+    EXPECT_EQ(bytes(), record("Bo", 5)) << "the level patched in place";
+    EXPECT_FALSE(fs::exists(dir / kLevelJournalName));
+
+    // Killed while appending Eva: half her record is in the store.
+    const std::string eva = record("Eva", 4);
+    write(record("Bo", 5) + eva.substr(0, 100));
+    content.writeRaw("RESULTAT/FXACT.JRN", encodeRecordJournal(520, {{260, eva}}));
+    LevelStoreContents c = store.read();
+    EXPECT_EQ(c.strayBytes, 0u);
+    EXPECT_EQ(bytes(), record("Bo", 5) + eva);
+    EXPECT_FALSE(fs::exists(dir / kLevelJournalName));
+
+    // Killed while writing the journal: the store was not touched yet.
+    std::string journal = encodeRecordJournal(520, {{256, "\x09\0\0\0"s}});
+    content.writeRaw("RESULTAT/FXACT.JRN", journal.substr(0, journal.size() - 3));
+    EXPECT_EQ(save("Eva", 6).result, Result::Written);
+    EXPECT_EQ(bytes(), record("Bo", 5) + record("Eva", 6));
+    EXPECT_FALSE(fs::exists(dir / kLevelJournalName));
+
+    std::string full;
+    for (std::size_t n = 0; n < kLevelStoreMaxBytes / 260; ++n)
+        full += record("P" + std::to_string(n), 2);
+    write(full);
+    EXPECT_EQ(save("P100", 7).result, Result::Written);
+    EXPECT_EQ(fetch("p100").level, 7);
+    RecordFileChange r = save("Ny elev", 3);
+    EXPECT_EQ(r.result, Result::NotWritten);
+    EXPECT_EQ(r.error, "filen är full");
+    EXPECT_EQ(fs::file_size(dir / "FXACT.STE"), full.size());
+}
+
 // ---- the levels of a data file ----
 
 TEST(LevelItemsTest, LevelsAreCountedAndFetchedByOneTest) {
