@@ -1,5 +1,7 @@
 #include "DirectoryLock.h"
 
+#include "SafeFile.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -136,16 +138,6 @@ std::string lockText(const std::string& token) {
     me.time = nowSeconds();
     me.token = token;
     return describe(me);
-}
-
-// Removes a file. A network share that keeps to the sharing rules of Windows refuses to remove a
-// file that another computer has open (EBUSY); the others only read a lock file for a moment.
-bool removeFile(const fs::path& path) {
-    for (int tries = 0;; ++tries) {
-        if (::unlink(path.c_str()) == 0) return true;
-        if ((errno != EBUSY && errno != ETXTBSY && errno != EACCES) || tries >= 200) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
 }
 
 // Creates `path` only when there is no such file, with `text` in it. 0, or the errno of the

@@ -2,11 +2,11 @@
 
 #include "ContentPaths.h"
 #include "DiagnosisLock.h"
-
 #include "SystemError.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -88,14 +88,16 @@ std::uint64_t checksum(std::string_view bytes) {
 }
 
 void putU64(std::string& out, std::uint64_t v) {
-    for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 8; ++i)
+        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
 std::optional<std::uint64_t> getU64(std::string_view in, std::size_t& at) {
     if (in.size() < 8 || at > in.size() - 8) return std::nullopt;
     std::uint64_t v = 0;
     for (int i = 0; i < 8; ++i)
-        v |= std::uint64_t(static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)])) << (8 * i);
+        v |= std::uint64_t(static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)]))
+             << (8 * i);
     at += 8;
     return v;
 }
@@ -343,7 +345,7 @@ bool RecordFile::recoverLocked(std::string& error) const {
         }
         if (fd.ok() && !j->apply(fd.get(), error)) return false;
     }
-    if (::unlink(journal->c_str()) != 0 && errno != ENOENT) {
+    if (!removeFile(*journal) && errno != ENOENT) {
         error = systemErrorText(errno);
         return false;
     }
@@ -371,8 +373,8 @@ RecordFileChange RecordFile::patch(const Patcher& patcher, const std::string& st
                 for (const RecordPatch& p : patches) {
                     if (p.offset > records.size()) return false;
                     records.replace(static_cast<std::size_t>(p.offset),
-                                    std::min(p.bytes.size(), records.size() -
-                                                                 static_cast<std::size_t>(p.offset)),
+                                    std::min(p.bytes.size(),
+                                             records.size() - static_cast<std::size_t>(p.offset)),
                                     p.bytes);
                 }
                 return true;
@@ -381,17 +383,20 @@ RecordFileChange RecordFile::patch(const Patcher& patcher, const std::string& st
     };
     std::optional<fs::path> file = ContentPaths::findIn(dir_, format_.fileName);
     if (!format_.journalName || !file) return whole();
-    FileHandle fd(::open(file->c_str(), O_RDWR | O_CLOEXEC));
+    // Anything but a file of whole records that can be opened for writing goes the whole way,
+    // which tells a file that cannot be read from one that cannot be written. The file is closed
+    // first: a network share refuses to replace a file that is open.
+    auto fd = std::make_unique<FileHandle>(::open(file->c_str(), O_RDWR | O_CLOEXEC));
     struct stat st {};
-    if (!fd.ok() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<std::uintmax_t>(st.st_size) > format_.maxBytes) {
-        out.result = Result::Unreadable;
-        return out;
+    if (!fd->ok() || ::fstat(fd->get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::uintmax_t>(st.st_size) > format_.maxBytes ||
+        static_cast<std::uintmax_t>(st.st_size) % format_.recordSize != 0) {
+        fd.reset();
+        return whole();
     }
     const auto size = static_cast<std::size_t>(st.st_size);
-    if (size % format_.recordSize != 0) return whole();
 
-    FileView view(fd.get(), size);
+    FileView view(fd->get(), size);
     if (!view.ok()) {
         out.result = Result::Unreadable;
         return out;
@@ -422,11 +427,13 @@ RecordFileChange RecordFile::patch(const Patcher& patcher, const std::string& st
         return out;
     }
     fs::path journal = ContentPaths::resolveIn(dir_, format_.journalName);
-    if (!writeJournal(journal, j.encode(), out.error) || !j.apply(fd.get(), out.error)) {
+    if (!writeJournal(journal, j.encode(), out.error) || !j.apply(fd->get(), out.error)) {
         out.result = Result::NotWritten;
         return out;
     }
-    ::unlink(journal.c_str());
+    // A journal that stays (the share refuses to remove it) is written in again, to no effect,
+    // before the next change.
+    removeFile(journal);
     out.result = Result::Written;
     return out;
 }

@@ -86,6 +86,14 @@ bool replaceFile(const fs::path& target, std::string_view data, std::string& err
     return replaceFile(target, data, scratch, error);
 }
 
+bool removeFile(const fs::path& path) {
+    for (int tries = 0;; ++tries) {
+        if (::unlink(path.c_str()) == 0) return true;
+        if ((errno != EBUSY && errno != ETXTBSY && errno != EACCES) || tries >= 200) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
 bool canCreateFileIn(const fs::path& dir, std::string_view probeName) {
     fs::path probe = dir / std::string(probeName);
     int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);

@@ -28,6 +28,11 @@ bool replaceFile(const fs::path& target, std::string_view data, const fs::path& 
 // As above with a scratch name derived from the target's.
 bool replaceFile(const fs::path& target, std::string_view data, std::string& error);
 
+// Removes a file. A network share that keeps to the sharing rules of Windows refuses to remove a
+// file that is open (EBUSY), also for a moment after this program closed it, or while another
+// computer reads it: that is tried again for up to a second. False, with errno set, on failure.
+bool removeFile(const fs::path& path);
+
 // True when a file can be created in `dir` (it is created and removed again).
 bool canCreateFileIn(const fs::path& dir, std::string_view probeName);
 
