@@ -20,7 +20,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
-
 #include <algorithm>
 #include <cmath>
 
@@ -50,8 +49,8 @@ constexpr int kButtonHeight = 36;
 constexpr int kButtonTop = 68;
 constexpr int kBarHeight = 23;
 constexpr int kDesignHeight = kBarHeight + kMenuHeight + 37 + 3 * 8; // bar, menu, notice, gaps
-const char* const kCaptions[10] = {"Frankrike", "Dina ord",        "Stavning, uttal", "Läsa",
-                                   "Grammatik", "Diagnos",         "Göra arbetsblad", "Manual",
+const char* const kCaptions[10] = {"Frankrike", "Dina ord", "Stavning, uttal", "Läsa",
+                                   "Grammatik", "Diagnos",  "Göra arbetsblad", "Manual",
                                    "Om Orvela", "Avsluta"};
 
 // The scale the program draws its main window at on a screen, worked out from Arial's metrics
