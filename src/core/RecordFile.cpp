@@ -4,6 +4,7 @@
 #include "DiagnosisLock.h"
 #include "SystemError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
@@ -102,21 +103,62 @@ std::optional<std::uint64_t> getU64(std::string_view in, std::size_t& at) {
     return v;
 }
 
-constexpr std::string_view kJournalMagic = "ORVELA JOURNAL 1\n";
+constexpr std::string_view kJournalMagic = "ORVELA JOURNAL 2\n";
 
-// The journal: the file's size once changed, the patches, and the checksum of all that.
+// Reads `length` bytes at `offset`, or fewer where the file ends; nullopt when it cannot.
+std::optional<std::string> readAt(int fd, std::uint64_t offset, std::uint64_t length) {
+    std::string out(static_cast<std::size_t>(length), '\0');
+    std::size_t done = 0;
+    while (done < out.size()) {
+        ssize_t n =
+            ::pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    out.resize(done);
+    return out;
+}
+
+// The journal of a change: the file's size before and after it, and for every patch its offset,
+// the bytes it replaces (none for an appended one) and its own bytes; a checksum of all that
+// tells a whole journal from one cut short.
 struct Journal {
-    std::uintmax_t finalSize = 0;
-    std::vector<RecordPatch> patches;
+    struct Entry {
+        std::uint64_t offset = 0;
+        std::string before;
+        std::string after;
+    };
+    std::uint64_t oldSize = 0;
+    std::uint64_t finalSize = 0;
+    std::vector<Entry> entries;
+
+    static Journal of(std::string_view file, const std::vector<RecordPatch>& patches) {
+        Journal j;
+        j.oldSize = j.finalSize = file.size();
+        for (const RecordPatch& p : patches) {
+            const std::string_view before =
+                p.offset < file.size()
+                    ? file.substr(static_cast<std::size_t>(p.offset), p.bytes.size())
+                    : std::string_view();
+            j.entries.push_back({p.offset, std::string(before), p.bytes});
+            j.finalSize = std::max<std::uint64_t>(j.finalSize, p.offset + p.bytes.size());
+        }
+        return j;
+    }
 
     std::string encode() const {
         std::string out(kJournalMagic);
+        putU64(out, oldSize);
         putU64(out, finalSize);
-        putU64(out, patches.size());
-        for (const RecordPatch& p : patches) {
-            putU64(out, p.offset);
-            putU64(out, p.bytes.size());
-            out += p.bytes;
+        putU64(out, entries.size());
+        for (const Entry& e : entries) {
+            putU64(out, e.offset);
+            putU64(out, e.before.size());
+            out += e.before;
+            putU64(out, e.after.size());
+            out += e.after;
         }
         putU64(out, checksum(out));
         return out;
@@ -125,36 +167,67 @@ struct Journal {
     static std::optional<Journal> decode(std::string_view in) {
         if (in.size() < kJournalMagic.size() + 8 || !in.starts_with(kJournalMagic))
             return std::nullopt;
-        std::size_t end = in.size() - 8;
+        const std::size_t end = in.size() - 8;
         std::size_t at = end;
         if (getU64(in, at) != checksum(in.substr(0, end))) return std::nullopt;
         in = in.substr(0, end);
         at = kJournalMagic.size();
-        Journal j;
-        std::optional<std::uint64_t> size = getU64(in, at);
-        std::optional<std::uint64_t> count = getU64(in, at);
-        if (!size || !count) return std::nullopt;
-        j.finalSize = *size;
-        for (std::uint64_t k = 0; k < *count; ++k) {
-            std::optional<std::uint64_t> offset = getU64(in, at);
+        auto text = [&](std::string& out) {
             std::optional<std::uint64_t> length = getU64(in, at);
-            if (!offset || !length || *length > in.size() - at || *offset > *size ||
-                *length > *size - *offset)
+            if (!length || *length > in.size() - at) return false;
+            out = std::string(in.substr(at, static_cast<std::size_t>(*length)));
+            at += static_cast<std::size_t>(*length);
+            return true;
+        };
+        Journal j;
+        std::optional<std::uint64_t> oldSize = getU64(in, at);
+        std::optional<std::uint64_t> finalSize = getU64(in, at);
+        std::optional<std::uint64_t> count = getU64(in, at);
+        if (!oldSize || !finalSize || !count || *oldSize > *finalSize) return std::nullopt;
+        j.oldSize = *oldSize;
+        j.finalSize = *finalSize;
+        for (std::uint64_t k = 0; k < *count; ++k) {
+            Entry e;
+            std::optional<std::uint64_t> offset = getU64(in, at);
+            if (!offset || !text(e.before) || !text(e.after) || *offset > j.finalSize ||
+                e.after.size() > j.finalSize - *offset || e.before.size() > e.after.size())
                 return std::nullopt;
-            j.patches.push_back({*offset, std::string(in.substr(at, *length))});
-            at += *length;
+            e.offset = *offset;
+            j.entries.push_back(std::move(e));
         }
         if (at != in.size()) return std::nullopt;
         return j;
     }
 
+    // Whether the file is still as the change left it: no bigger than after it and no smaller
+    // than before, every patched place holding its old or its new bytes, and whatever was
+    // appended a beginning of the appended bytes. A file changed since (by a copy of an older
+    // program that knows no journal) is not patched over.
+    bool fits(int fd) const {
+        struct stat st {};
+        if (::fstat(fd, &st) != 0) return false;
+        const auto size = static_cast<std::uint64_t>(st.st_size);
+        if (size < oldSize || size > finalSize) return false;
+        for (const Entry& e : entries) {
+            std::optional<std::string> now = readAt(fd, e.offset, e.after.size());
+            if (!now) return false;
+            const std::string_view after = e.after;
+            if (e.offset >= oldSize) {
+                if (!after.starts_with(*now)) return false;
+            } else if (*now != e.before && *now != after) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     // Writes the patches into the file, gives it its final size and flushes it.
     bool apply(int fd, std::string& error) const {
-        for (const RecordPatch& p : patches) {
+        for (const Entry& e : entries) {
             std::size_t done = 0;
-            while (done < p.bytes.size()) {
-                ssize_t n = ::pwrite(fd, p.bytes.data() + done, p.bytes.size() - done,
-                                     static_cast<off_t>(p.offset + done));
+            while (done < e.after.size()) {
+                ssize_t n = ::pwrite(fd, e.after.data() + done, e.after.size() - done,
+                                     static_cast<off_t>(e.offset + done));
                 if (n < 0 && errno == EINTR) continue;
                 if (n <= 0) {
                     error = systemErrorText(errno);
@@ -203,11 +276,8 @@ bool writeJournal(const fs::path& journal, const std::string& bytes, std::string
 
 } // namespace
 
-std::string encodeRecordJournal(std::uintmax_t finalSize, const std::vector<RecordPatch>& patches) {
-    Journal j;
-    j.finalSize = finalSize;
-    j.patches = patches;
-    return j.encode();
+std::string encodeRecordJournal(std::string_view file, const std::vector<RecordPatch>& patches) {
+    return Journal::of(file, patches).encode();
 }
 
 RecordFile::RecordFile(fs::path dir, const RecordFileFormat& format)
@@ -336,14 +406,14 @@ bool RecordFile::recoverLocked(std::string& error) const {
     }
     std::optional<Journal> j = Journal::decode(*bytes);
     // A journal that is not whole was cut short before the file was touched: it is dropped.
-    // A journal whose file is gone has nothing left to complete.
-    if (j) {
+    // A journal whose file is gone, or was changed since, has nothing left to complete.
+    if (j && j->finalSize <= format_.maxBytes) {
         FileHandle fd(::open(path().c_str(), O_RDWR | O_CLOEXEC));
         if (!fd.ok() && errno != ENOENT) {
             error = systemErrorText(errno);
             return false;
         }
-        if (fd.ok() && !j->apply(fd.get(), error)) return false;
+        if (fd.ok() && j->fits(fd.get()) && !j->apply(fd.get(), error)) return false;
     }
     if (!removeFile(*journal) && errno != ENOENT) {
         error = systemErrorText(errno);
@@ -401,31 +471,32 @@ RecordFileChange RecordFile::patch(const Patcher& patcher, const std::string& st
         out.result = Result::Unreadable;
         return out;
     }
-    Journal j;
-    j.finalSize = size;
-    if (!patcher(view.bytes(), j.patches)) {
+    std::vector<RecordPatch> patches;
+    if (!patcher(view.bytes(), patches)) {
         out.result = Result::Unchanged;
         return out;
     }
-    for (const RecordPatch& p : j.patches) {
+    std::uint64_t end = size;
+    for (const RecordPatch& p : patches) {
         const bool over = p.offset + p.bytes.size() <= size;
-        const bool appended = p.offset == j.finalSize && p.bytes.size() % format_.recordSize == 0;
+        const bool appended = p.offset == end && p.bytes.size() % format_.recordSize == 0;
         if (!over && !appended) {
             out.result = Result::NotWritten;
             out.error = "ändringen går utanför filen";
             return out;
         }
-        if (appended) j.finalSize += p.bytes.size();
+        if (appended) end += p.bytes.size();
     }
-    if (j.finalSize > format_.maxBytes) {
+    if (end > format_.maxBytes) {
         out.result = Result::NotWritten;
         out.error = kFullText;
         return out;
     }
-    if (j.patches.empty()) {
+    if (patches.empty()) {
         out.result = Result::Unchanged;
         return out;
     }
+    const Journal j = Journal::of(view.bytes(), patches);
     fs::path journal = ContentPaths::resolveIn(dir_, format_.journalName);
     if (!writeJournal(journal, j.encode(), out.error) || !j.apply(fd->get(), out.error)) {
         out.result = Result::NotWritten;

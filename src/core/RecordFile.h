@@ -24,7 +24,8 @@
 // and the journal removed. A journal found later (the program was killed or the computer went
 // off in between) is written into the file again before anything else reads or changes it, so
 // the file always ends up with all of a change or, when the journal itself was not whole, none
-// of it.
+// of it. A journal is written in only where the file still holds what the change found or made:
+// a file changed since (by a copy of an older program on another computer) is left as it is.
 
 #include "SafeFile.h"
 
@@ -79,9 +80,9 @@ struct RecordPatch {
     std::string bytes;
 };
 
-// The journal of a change: the file's size once changed and the patches, with a checksum by which
-// a journal cut short is known.
-std::string encodeRecordJournal(std::uintmax_t finalSize, const std::vector<RecordPatch>& patches);
+// The journal of patches to a file with the bytes `file`: the file's size before and after, and
+// every patch with the bytes it replaces, with a checksum by which a journal cut short is known.
+std::string encodeRecordJournal(std::string_view file, const std::vector<RecordPatch>& patches);
 
 class RecordFile {
 public:

@@ -147,17 +147,26 @@ TEST_F(LevelStoreFile, AChangeCutShortIsCompletedOrDroppedAndAFullStoreTakesNoNe
     // Killed while appending Eva: half her record is in the store.
     const std::string eva = record("Eva", 4);
     write(record("Bo", 5) + eva.substr(0, 100));
-    content.writeRaw("RESULTAT/FXACT.JRN", encodeRecordJournal(520, {{260, eva}}));
+    content.writeRaw("RESULTAT/FXACT.JRN", encodeRecordJournal(record("Bo", 5), {{260, eva}}));
     LevelStoreContents c = store.read();
     EXPECT_EQ(c.strayBytes, 0u);
     EXPECT_EQ(bytes(), record("Bo", 5) + eva);
     EXPECT_FALSE(fs::exists(dir / kLevelJournalName));
 
     // Killed while writing the journal: the store was not touched yet.
-    std::string journal = encodeRecordJournal(520, {{256, "\x09\0\0\0"s}});
+    const std::vector<RecordPatch> boTo9{{256, "\x09\0\0\0"s}};
+    std::string journal = encodeRecordJournal(bytes(), boTo9);
     content.writeRaw("RESULTAT/FXACT.JRN", journal.substr(0, journal.size() - 3));
     EXPECT_EQ(save("Eva", 6).result, Result::Written);
     EXPECT_EQ(bytes(), record("Bo", 5) + record("Eva", 6));
+    EXPECT_FALSE(fs::exists(dir / kLevelJournalName));
+
+    // Killed with the journal whole, after which a copy of an older program changed Bo's level
+    // and added Siv: the journal no longer fits the store and is dropped unused.
+    content.writeRaw("RESULTAT/FXACT.JRN", encodeRecordJournal(bytes(), boTo9));
+    write(record("Bo", 7) + record("Eva", 6) + record("Siv", 2));
+    EXPECT_EQ(fetch("Bo").level, 7);
+    EXPECT_EQ(bytes(), record("Bo", 7) + record("Eva", 6) + record("Siv", 2));
     EXPECT_FALSE(fs::exists(dir / kLevelJournalName));
 
     std::string full;

@@ -227,6 +227,22 @@ void levelStore(std::string_view bytes) {
     store.fetch(AnsiText::ascii("ANNA"), 12);
 }
 
+// ---- the level store's journal ----
+// A journal beside a store of two pupils is written in or dropped when the store is read; the
+// store stays readable and the journal is gone.
+void levelJournal(std::string_view bytes) {
+    ShellFixture& f = fixture();
+    const std::filesystem::path dir = f.content.root() / "RESULTAT";
+    writeInput("RESULTAT/FXACT.STE", LevelStore::encode({AnsiText::ascii("ANNA"), 3}) +
+                                         LevelStore::encode({AnsiText::ascii("Bo"), 12}));
+    writeInput(std::string("RESULTAT/") + kLevelJournalName, bytes);
+    LevelStore store(dir);
+    check(store.read().state == LevelStoreContents::State::Read, "the store stays readable");
+    check(!std::filesystem::exists(dir / kLevelJournalName), "the journal is gone once read");
+    check(std::filesystem::file_size(dir / kLevelStoreName) <= kLevelStoreMaxBytes,
+          "the store within its largest size");
+}
+
 // ---- word lists ----
 void wordLists(std::string_view bytes) {
     std::filesystem::path file = writeInput("DATA/glosor_1.fr1", bytes);
@@ -341,7 +357,8 @@ const std::vector<Target>& targets() {
         {"datalines", dataLines},       {"scrambling", scrambling},
         {"settings", settingsFiles},    {"rules", rulePages},
         {"diagnosis", diagnosisRecords}, {"records", recordTables},
-        {"levels", levelStore},         {"wordlists", wordLists},
+        {"levels", levelStore},         {"journal", levelJournal},
+        {"wordlists", wordLists},
         {"horoscope", horoscope},       {"story", storyStarters},
         {"speed", speedTexts},          {"reveal", revealStory},
         {"wav", wavHeaders},            {"bmp", bmpPictures},

@@ -76,6 +76,29 @@ put("levels", "two", level("ANNA", 3) + level("Bo", 12))
 put("levels", "stray", level("Z" * 255, -7) + b"\x01\x02")
 
 
+def journal(old, patches, cut=0):
+    """The journal of patches [(offset, bytes)] to a level store holding `old`."""
+    u64 = lambda v: struct.pack("<Q", v)
+    final = max([len(old)] + [o + len(b) for o, b in patches])
+    out = b"ORVELA JOURNAL 2\n" + u64(len(old)) + u64(final) + u64(len(patches))
+    for o, b in patches:
+        before = old[o:o + len(b)] if o < len(old) else b""
+        out += u64(o) + u64(len(before)) + before + u64(len(b)) + b
+    h = 14695981039346656037
+    for byte in out:
+        h = ((h ^ byte) * 1099511628211) % 2**64
+    out += u64(h)
+    return out[:len(out) - cut]
+
+
+two = level("ANNA", 3) + level("Bo", 12)
+put("journal", "append", journal(two, [(520, level("Siv", 4))]))
+put("journal", "level", journal(two, [(256, struct.pack("<i", 7)), (516, struct.pack("<i", 2))]))
+put("journal", "stale", journal(level("ANNA", 5) + level("Bo", 12), [(256, struct.pack("<i", 6))]))
+put("journal", "cut", journal(two, [(520, level("Eva", 9))], cut=5))
+put("journal", "empty", b"")
+
+
 def wav(fmt_tag=1, channels=1, rate=22050, bits=16, data_len=8, claimed=None, extra=b""):
     align = channels * bits // 8
     fmt = struct.pack("<HHIIHH", fmt_tag, channels, rate, rate * align, align, bits)

@@ -13,8 +13,8 @@ seconds="${2:-20}"
 shift $(( $# >= 2 ? 2 : 1 ))
 readers=("$@")
 if [ ${#readers[@]} -eq 0 ]; then
-    readers=(datalines scrambling settings rules diagnosis records levels wordlists horoscope story
-             speed reveal wav bmp)
+    readers=(datalines scrambling settings rules diagnosis records levels journal wordlists
+             horoscope story speed reveal wav bmp)
 fi
 
 work="$(mktemp -d)"
