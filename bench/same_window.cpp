@@ -9,44 +9,21 @@
 //   DIR is the course whose BILD directory holds the start pictures (FRA<L><nnn>.BMP);
 //   --stay keeps the window open, to compare it with the program's by eye.
 
-#include <QApplication>
-#include <QDir>
-#include <QEvent>
-#include <QFont>
+#include "Yardstick.h"
+
 #include <QLabel>
-#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
-#include <QWidget>
+
 #include <algorithm>
 #include <cmath>
 
+using namespace yardstick;
+
 namespace {
 
-// Ends the program once the window has been painted.
-class ExitWhenPainted : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(o, e);
-    }
-
-private:
-    bool done_ = false;
-};
-
-// The main window's design at 100 %.
-constexpr int kMenuWidth = 326;
-constexpr int kMenuHeight = 447;
-constexpr int kButtonWidth = 289;
-constexpr int kButtonHeight = 36;
-constexpr int kButtonTop = 68;
+// The rest of the main window's design at 100 %.
 constexpr int kBarHeight = 23;
 constexpr int kDesignHeight = kBarHeight + kMenuHeight + 37 + 3 * 8; // bar, menu, notice, gaps
 const char* const kCaptions[10] = {"Frankrike", "Dina ord", "Stavning, uttal", "Läsa",
@@ -61,20 +38,6 @@ int windowScale(QSize screen) {
     int scale = static_cast<int>(std::lround(std::lround((letters - 1) * 2.0) * 175.0 / 214.0));
     if (scale >= 96 && scale < 102) scale = 100;
     return std::clamp(screen.height() * 100 / kDesignHeight, 1, std::max(scale, 1));
-}
-
-void fill(QWidget* w, const QColor& c) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
-}
-
-QFont arial(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
 }
 
 } // namespace
