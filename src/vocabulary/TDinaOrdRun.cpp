@@ -212,30 +212,10 @@ void TDinaOrd::Avslutning() {
 }
 
 void TDinaOrd::showRewardPicture() {
-    SharedState& s = state();
-    BildTextPanel->hide();
     BildPanelen->show();
     BildPanelen->raise();
     Panel1->raise();
-    if (!(s.PictureSetting == 1 || s.PictureSetting == 3)) {
-        Image1->hide();
-        return;
-    }
-    const QPixmap pm = nextRewardPicture(shell());
-    if (pm.isNull()) {
-        Image1->hide();
-        return;
-    }
-    Image1->setPixmap(pm);
-    Image1->show();
-    BildLabel->setText(toQString(s.PictureCaption));
-    BildLabel->adjustSize();
-    const int u = U();
-    BildTextPanel->setGeometry(Image1->x(), Image1->y(), BildLabel->width() + 2 * u,
-                               BildLabel->height() + u / 2);
-    BildLabel->setGeometry(0, 0, BildTextPanel->width(), BildTextPanel->height());
-    BildTextPanel->show();
-    BildTextPanel->raise();
+    showNextRewardPicture(shell(), Image1, BildTextPanel, BildLabel, U());
 }
 
 void TDinaOrd::showLampControls() {

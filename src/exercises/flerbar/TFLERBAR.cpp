@@ -82,16 +82,9 @@ TFLERBAR::TFLERBAR(AppContext& context, QWidget* parent) : ExerciseWindow(contex
     TilePanel = new QWidget(this);
     TilePanel->setObjectName(QStringLiteral("Panel1"));
     TilePanel->setMouseTracking(true);
-    for (int k = 0; k < 12; ++k) {
-        auto* t = new WordTile(TilePanel);
-        t->setObjectName(QStringLiteral("Panel%1").arg(k + 2));
-        t->setFont(pointFont(16, true));
-        t->hide();
-        connect(t, &WordTile::hovered, this, [this, k] { PanelMouseMove(k + 1); });
-        connect(t, &WordTile::pressed, this,
-                [this, k](Qt::MouseButton b) { PanelMouseDown(k + 1, b); });
-        tiles_[static_cast<std::size_t>(k)] = t;
-    }
+    makeWordTiles(
+        TilePanel, tiles_, [this](int k) { PanelMouseMove(k); },
+        [this](int k, Qt::MouseButton b) { PanelMouseDown(k, b); });
     BitBtn2 = new QPushButton(QString::fromUtf8("Règles"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);

@@ -1,5 +1,7 @@
 #include "WordTile.h"
 
+#include "Scaling.h"
+
 #include <QMouseEvent>
 
 namespace orvela {
@@ -34,6 +36,22 @@ void WordTile::enterEvent(QEnterEvent* e) {
 void WordTile::mousePressEvent(QMouseEvent* e) {
     Q_EMIT pressed(e->button());
     e->accept();
+}
+
+void makeWordTiles(QWidget* panel, std::span<WordTile*> tiles,
+                   const std::function<void(int)>& hovered,
+                   const std::function<void(int, Qt::MouseButton)>& pressed) {
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        auto* t = new WordTile(panel);
+        t->setObjectName(QStringLiteral("Panel%1").arg(k + 1));
+        t->setFont(pointFont(16, true));
+        t->hide();
+        QObject::connect(t, &WordTile::hovered, panel, [hovered, k] { hovered(k); });
+        QObject::connect(t, &WordTile::pressed, panel,
+                         [pressed, k](Qt::MouseButton b) { pressed(k, b); });
+        tiles[i] = t;
+    }
 }
 
 } // namespace orvela

@@ -3,6 +3,8 @@
 // the mouse; reports the mouse moving over it and presses with either button.
 
 #include <QLabel>
+#include <functional>
+#include <span>
 
 namespace orvela {
 
@@ -21,5 +23,12 @@ protected:
     void enterEvent(QEnterEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 };
+
+// Fills `tiles` with hidden tiles on `panel`, named Panel2, Panel3, … in the tiles' 16-point bold
+// font. Tile k (counted from 1) calls `hovered(k)` when the mouse moves over it and
+// `pressed(k, button)` when it is pressed.
+void makeWordTiles(QWidget* panel, std::span<WordTile*> tiles,
+                   const std::function<void(int)>& hovered,
+                   const std::function<void(int, Qt::MouseButton)>& pressed);
 
 } // namespace orvela

@@ -11,7 +11,6 @@
 namespace orvela {
 
 void ExerciseWindow::showRewardPicture() {
-    SharedState& s = state();
     regelknapp->hide();
     BildTextPanel->hide();
     // The panel covers the last item whether a picture is shown or not; the instruction above
@@ -20,25 +19,11 @@ void ExerciseWindow::showRewardPicture() {
     BildPanelen->raise();
     instructionHiddenByPicture_ = !InstruktionsLabel->isHidden();
     InstruktionsLabel->hide();
-    if (!showsRewardPicture() || !(s.PictureSetting == 1 || s.PictureSetting == 3)) {
-        Image1->hide();
-        BildTextPanel->hide();
-        return;
-    }
-    const QPixmap pm = nextRewardPicture(shell());
-    if (pm.isNull()) {
+    if (!showsRewardPicture()) {
         Image1->hide();
         return;
     }
-    Image1->setPixmap(pm);
-    Image1->show();
-    BildLabel->setText(toQString(s.PictureCaption));
-    BildLabel->adjustSize();
-    const int u = U();
-    BildTextPanel->setGeometry(0, 0, BildLabel->width() + 2 * u, BildLabel->height() + u / 2);
-    BildLabel->setGeometry(0, 0, BildTextPanel->width(), BildTextPanel->height());
-    BildTextPanel->show();
-    BildTextPanel->raise();
+    showNextRewardPicture(shell(), Image1, BildTextPanel, BildLabel, U());
 }
 
 void ExerciseWindow::hideRewardPicture() {

@@ -64,16 +64,9 @@ TPassAkt::TPassAkt(AppContext& context, QWidget* parent) : ExerciseWindow(contex
     TilePanel = new QWidget(this);
     TilePanel->setObjectName(QStringLiteral("Panel1"));
     TilePanel->setMouseTracking(true);
-    for (int k = 0; k < kTileControls; ++k) {
-        auto* t = new WordTile(TilePanel);
-        t->setObjectName(QStringLiteral("Panel%1").arg(k + 2));
-        t->setFont(pointFont(16, true));
-        t->hide();
-        connect(t, &WordTile::hovered, this, [this, k] { PanelMouseMove(k + 1); });
-        connect(t, &WordTile::pressed, this,
-                [this, k](Qt::MouseButton b) { PanelMouseDown(k + 1, b); });
-        tileControls_[static_cast<std::size_t>(k)] = t;
-    }
+    makeWordTiles(
+        TilePanel, tileControls_, [this](int k) { PanelMouseMove(k); },
+        [this](int k, Qt::MouseButton b) { PanelMouseDown(k, b); });
     templabel = new QLabel(this);
     templabel->setObjectName(QStringLiteral("templabel"));
     templabel->setFont(tileControls_[0]->font());
