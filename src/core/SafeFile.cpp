@@ -6,8 +6,6 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -15,12 +13,32 @@
 namespace orvela {
 
 std::optional<std::string> readWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return std::move(ss).str();
+    // Read straight into a string of the file's size (a file that grows meanwhile is read on to
+    // its end): the diagnosis file of a whole school is read this way for every store.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    std::string out;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        out.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    bool ok = true;
+    char more[4096];
+    for (;;) {
+        // Into the string while it has room, then in small pieces appended to it.
+        const bool inPlace = done < out.size();
+        const ssize_t n = inPlace ? ::read(fd, out.data() + done, out.size() - done)
+                                  : ::read(fd, more, sizeof more);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        if (!inPlace) out.append(more, static_cast<std::size_t>(n));
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    out.resize(done);
+    return out;
 }
 
 namespace {
