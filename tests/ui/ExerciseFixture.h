@@ -10,7 +10,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
 namespace orvela::testing {
+
+// The lines of a data file of the sample course, as UTF-8 (ui_tests know the source tree).
+inline std::vector<std::string> courseFile(const std::string& name) {
+    std::ifstream in(std::filesystem::path(ORVELA_SOURCE_DIR) / "content" / "DATA" / name,
+                     std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(AnsiText(bytes.substr(start, end - start)).toUtf8());
+    return lines;
+}
 
 class FakeProtocol : public ProtocolLink {
 public:

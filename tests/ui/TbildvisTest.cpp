@@ -8,25 +8,12 @@
 
 #include <QMouseEvent>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 
 using namespace orvela;
 using namespace orvela::testing;
 
 namespace {
-
-std::vector<std::string> courseFile(const std::string& name) {
-    std::ifstream in(std::filesystem::path(ORVELA_SOURCE_DIR) / "content" / "DATA" / name,
-                     std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(AnsiText(bytes.substr(start, end - start)).toUtf8());
-    return lines;
-}
 
 struct TbildvisTest : ExerciseFixture {
     std::unique_ptr<TBildvis> window;

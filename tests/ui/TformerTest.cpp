@@ -8,25 +8,11 @@
 #include "FakePrinting.h"
 #include "TUtskrift.h"
 
-#include <fstream>
-#include <iterator>
 
 using namespace orvela;
 using namespace orvela::testing;
 
 namespace {
-
-// The lines of a file of the sample course, as UTF-8.
-std::vector<std::string> courseFile(const std::string& name) {
-    std::ifstream in(std::filesystem::path(ORVELA_SOURCE_DIR) / "content" / "DATA" / name,
-                     std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(AnsiText(bytes.substr(start, end - start)).toUtf8());
-    return lines;
-}
 
 struct TformerTest : ExerciseFixture {
     std::unique_ptr<TFormer> window;
