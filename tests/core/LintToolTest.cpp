@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <span>
 
 using namespace orvela;
 using namespace orvela::testing;
@@ -43,7 +44,20 @@ std::vector<std::string> goodFile(WindowKind kind) {
     }
 }
 
+bool has(const std::string& out, const std::string& part) {
+    return out.find(part) != std::string::npos;
+}
+
 struct LintTree : ::testing::Test {
+    // A faulty file of a kind in an otherwise good tree, and the one error it must bring.
+    struct Case {
+        WindowKind kind;
+        const char* file;
+        std::vector<std::string> lines;
+        int line;
+        const char* finding;
+    };
+
     std::unique_ptr<TempContent> tree = std::make_unique<TempContent>();
 
     // Writes a good file for every data file of the kind: menu entries and diagnosis tasks.
@@ -69,11 +83,20 @@ struct LintTree : ::testing::Test {
     std::string at(const std::string& name, int line) {
         return tree->root().string() + "/DATA/" + name + ":" + std::to_string(line) + ": ";
     }
+    // Each case alone in a fresh tree: lint fails with its finding on its line and no other error.
+    void expectOneErrorEach(std::span<const Case> cases) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.finding);
+            tree = std::make_unique<TempContent>();
+            fill(c.kind);
+            tree->write("DATA/" + std::string(c.file), c.lines);
+            auto [status, out] = lint(windowKindName(c.kind));
+            EXPECT_EQ(status, 1) << out;
+            EXPECT_TRUE(has(out, at(c.file, c.line) + c.finding)) << out;
+            EXPECT_EQ(countOf(out, ": fel: "), 1) << out;
+        }
+    }
 };
-
-bool has(const std::string& out, const std::string& part) {
-    return out.find(part) != std::string::npos;
-}
 
 } // namespace
 
@@ -118,13 +141,6 @@ TEST_F(LintTree, OnlyTheSelectedKindsAreChecked) {
 // One faulty file among good ones: the finding, on its line, and nothing else.
 TEST_F(LintTree, EachFaultIsReportedOnItsLine) {
     using K = WindowKind;
-    struct Case {
-        K kind;
-        const char* file;
-        std::vector<std::string> lines;
-        int line;
-        const char* finding;
-    };
     const Case cases[] = {
         {K::TSKRIV,
          "FRA24000.DAT",
@@ -188,16 +204,7 @@ TEST_F(LintTree, EachFaultIsReportedOnItsLine) {
          1,
          "fel: luckordet \"Étés\" börjar med en stor bokstav utanför A-Z"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.finding);
-        tree = std::make_unique<TempContent>();
-        fill(c.kind);
-        tree->write("DATA/" + std::string(c.file), c.lines);
-        auto [status, out] = lint(windowKindName(c.kind));
-        EXPECT_EQ(status, 1) << out;
-        EXPECT_TRUE(has(out, at(c.file, c.line) + c.finding)) << out;
-        EXPECT_EQ(countOf(out, ": fel: "), 1) << out;
-    }
+    expectOneErrorEach(cases);
 }
 
 // The verb table and the second translation exercise, read as their windows read them: the five
@@ -210,13 +217,6 @@ TEST_F(LintTree, VerbTablesAndTwoAnswerItemsAreCheckedAsTheirWindowsReadThem) {
     EXPECT_EQ(goodStatus, 0) << good;
     EXPECT_TRUE(has(good, "Kontrollerade 6 filer: 0 fel, 0 varningar.")) << good;
 
-    struct Case {
-        K kind;
-        const char* file;
-        std::vector<std::string> lines;
-        int line;
-        const char* finding;
-    };
     const std::string longForm(50, 'x');
     const Case cases[] = {
         {K::TFormer,
@@ -249,16 +249,7 @@ TEST_F(LintTree, VerbTablesAndTwoAnswerItemsAreCheckedAsTheirWindowsReadThem) {
         {K::Tskriv2, "FROVN108.DAT", {" #plus grand#le plus grand#stor"}, 1,
          "fel: fält 1 (frågan) saknas"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.finding);
-        tree = std::make_unique<TempContent>();
-        fill(c.kind);
-        tree->write("DATA/" + std::string(c.file), c.lines);
-        auto [status, out] = lint(windowKindName(c.kind));
-        EXPECT_EQ(status, 1) << out;
-        EXPECT_TRUE(has(out, at(c.file, c.line) + c.finding)) << out;
-        EXPECT_EQ(countOf(out, ": fel: "), 1) << out;
-    }
+    expectOneErrorEach(cases);
 
     // What the pupil can still answer is a warning only.
     tree = std::make_unique<TempContent>();
