@@ -109,11 +109,11 @@ bool Shell::HaemtaFilTabell() {
             else if (hasExtension(upper, ".LOV") && s_.PraiseFileCount < kMaxPraiseFiles)
                 s_.PraiseFileTable[++s_.PraiseFileCount] = AnsiText(name);
         }
-        if (s_.PraiseFileCount == 0) HaemtaLovordFiler();
+        if (s_.PraiseFileCount == 0) HaemtaLovordFiler(std::move(listing->praiseFiles));
         return true;
     }
     for (AnsiText& n : listing->dataFiles) s_.FileTable[++s_.FileTableCount] = std::move(n);
-    for (AnsiText& n : listing->praiseFiles) s_.PraiseFileTable[++s_.PraiseFileCount] = std::move(n);
+    HaemtaLovordFiler(std::move(listing->praiseFiles));
     return true;
 }
 

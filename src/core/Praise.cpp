@@ -7,14 +7,9 @@
 
 namespace orvela {
 
-void Shell::HaemtaLovordFiler() {
+void Shell::HaemtaLovordFiler(std::vector<AnsiText> praiseFiles) {
     s_.PraiseFileCount = 0;
-    std::optional<DataListing> listing = listDataDirectory();
-    if (!listing) {
-        showWarning("Kan inte hitta katalogen " + paths_.rootText() + "/DATA");
-        return;
-    }
-    for (AnsiText& n : listing->praiseFiles) s_.PraiseFileTable[++s_.PraiseFileCount] = std::move(n);
+    for (AnsiText& n : praiseFiles) s_.PraiseFileTable[++s_.PraiseFileCount] = std::move(n);
 }
 
 int Shell::GeDiagnosTyp(int p) {

@@ -85,7 +85,9 @@ public:
     void haemtafel(const AnsiText& name, int operation);
 
     // ---- Praise.cpp ----
-    void HaemtaLovordFiler();
+    // Fills PraiseFileTable with the praise files of the DATA listing (at start-up, when the
+    // course's file list names none).
+    void HaemtaLovordFiler(std::vector<AnsiText> praiseFiles);
     void HaemtaLovordFilNamn();
     bool KollaLovOrd(const AnsiText& name);
     int haemta_Lovordslumptal(int position, int fileIndex);
