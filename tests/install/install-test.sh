@@ -31,6 +31,10 @@ done
 if [ -e "$build/content/BILD/FRA001.BMP" ]; then
     [ -e "$prefix/share/orvela/BILD/FRA001.BMP" ] || fail "the pictures are not installed"
 fi
+# So do the synthesised sounds and the recordings.
+if [ -e "$build/content/LJUD/FRANKR.WAV" ]; then
+    [ -e "$prefix/share/orvela/LJUD/FRANKR.WAV" ] || fail "the sounds are not installed"
+fi
 
 # The PNG icons have the sizes their directories name.
 for size in 48 128 256; do
