@@ -190,6 +190,7 @@ TEST_F(PassAktTest, ARunEndsWithPraiseAndTheCorrectionRunStartsOnACleanScreen) {
     EXPECT_EQ(f.s.RunLength, 10);
     EXPECT_EQ(f.s.CorrectionRun, 0);
     EXPECT_TRUE(tilesEnabled());
+    EXPECT_TRUE(visible(*window, "InstruktionsLabel")) << "the new run shows its instruction";
 }
 
 TEST_F(PassAktTest, WorksheetLinesReadBack) {

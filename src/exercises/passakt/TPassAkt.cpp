@@ -325,7 +325,7 @@ void TPassAkt::Button2Click() {
         // A new run.
         s.RightCount = 0;
         s.WrongCount = 0;
-        BildPanelen->hide();
+        hideRewardPicture();
         LovordPanel->hide();
         s.CorrectionRun = 0;
         s.RunLength = s.SavedRunLength;
