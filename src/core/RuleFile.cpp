@@ -142,8 +142,19 @@ std::vector<int> existingRulePages(const ContentPaths& paths, int programNumber)
     const int inTable = rulePageCount(programNumber);
     const int last = inTable > 0 ? inTable : kRuleMaxPages;
     std::vector<int> pages;
-    for (int page = 1; page <= last; ++page)
-        if (findRuleFile(paths, programNumber, page)) pages.push_back(page);
+    // DATA is listed once for all the pages: each missing page would list it again.
+    const std::optional<fs::path> data = paths.find("DATA");
+    const std::optional<std::vector<std::string>> names =
+        data ? entryNames(*data) : std::optional<std::vector<std::string>>();
+    if (!names) return pages;
+    for (int page = 1; page <= last; ++page) {
+        const std::string wanted = ruleFileName(programNumber, page);
+        const bool found = std::any_of(names->begin(), names->end(), [&](const std::string& n) {
+            std::error_code ec;
+            return sameFileName(n, wanted) && !fs::is_directory(*data / n, ec);
+        });
+        if (found) pages.push_back(page);
+    }
     return pages;
 }
 
