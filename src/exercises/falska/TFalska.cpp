@@ -1,11 +1,12 @@
 #include "TFalska.h"
 
+#include "DataFile.h"
 #include "QtText.h"
+#include "RewardPicture.h"
 #include "WindowOpener.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QPixmap>
 
 #include <algorithm>
 #include <cmath>
@@ -153,6 +154,7 @@ TFalska::TFalska(AppContext& context, QWidget* parent) : Window(context, parent)
     BildTextPanel = new Panel(BildPanelen, colors::navy, 1);
     BildTextPanel->setObjectName(QStringLiteral("BildTextPanel"));
     BildLabel = label(QStringLiteral("BildLabel"), BildTextPanel, colors::yellow, 12);
+    BildLabel->setAlignment(Qt::AlignCenter);
     LovordPanel = new Panel(this, colors::silver);
     LovordPanel->setObjectName(QStringLiteral("LovordPanel"));
     LovordYttershape = new Shape(LovordPanel, Shape::RoundRect, colors::blue, colors::blue);
@@ -222,8 +224,13 @@ void TFalska::checkFile() {
     const QString other = otherClassOf(s.ProgramNumber);
     std::string unknown;
     int unknownCount = 0;
-    for (int n = 1; n <= std::min(count, 999); ++n) {
-        shell().haemtaord(s.CurrentDataFile, n);
+    // The file is read once, item by item (fetching each item by its number reads it again).
+    LineReader reader(shell().dataFile(s.CurrentDataFile));
+    AnsiText line;
+    for (int n = 0; n < std::min(count, 999) && reader.isOpen() && reader.next(line);) {
+        if (!isItemLine(line)) continue;
+        ++n;
+        s.CurrentLine = line;
         shell().str_postarray(s.CurrentLine);
         const QString cls = toQString(toUpper(s.ItemFields[2])).trimmed();
         if (cls == Marker || cls == other) continue;
@@ -595,26 +602,11 @@ void TFalska::BitBtn1Click() {
 }
 
 void TFalska::showRewardPicture() {
-    SharedState& s = state();
-    BildTextPanel->hide();
-    Image1->hide();
-    if (!(s.PictureSetting == 1 || s.PictureSetting == 3)) return;
-    const int n = shell().haemta_Bildslumptal();
-    std::optional<fs::path> file = shell().paths().find(Shell::pictureFileName("FRA", n));
-    QPixmap pm;
-    if (file) pm.load(QString::fromStdString(file->string()));
-    if (pm.isNull()) return;
-    BildPanelen->show();
-    BildPanelen->raise();
-    Image1->setPixmap(pm);
-    Image1->show();
-    BildLabel->setText(toQString(s.PictureCaption));
-    BildLabel->adjustSize();
-    const int u = U();
-    BildTextPanel->setGeometry(0, 0, BildLabel->width() + 2 * u, BildLabel->height() + u / 2);
-    BildLabel->setGeometry(u, u / 4, BildLabel->width(), BildLabel->height());
-    BildTextPanel->show();
-    BildTextPanel->raise();
+    // The panel stands only when there is a picture to show.
+    if (showNextRewardPicture(shell(), Image1, BildTextPanel, BildLabel, U())) {
+        BildPanelen->show();
+        BildPanelen->raise();
+    }
 }
 
 void TFalska::Avslutning() {
