@@ -294,6 +294,8 @@ void TForm1::startbilder() {
 }
 
 void TForm1::BildImageMouseMove(int k) {
+    // Every move over the picture reports here; its caption stands already.
+    if (k == captionOwner_) return;
     SharedState& s = shell_.state();
     PictureBox* P = BildImages[static_cast<std::size_t>(k)];
     int n = s.StartPictures[static_cast<std::size_t>(k + 1)];
