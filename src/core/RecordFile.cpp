@@ -252,25 +252,12 @@ bool writeJournal(const fs::path& journal, const std::string& bytes, std::string
         error = systemErrorText(errno);
         return false;
     }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            error = systemErrorText(errno);
-            ::unlink(journal.c_str());
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd.get()) != 0) {
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
         error = systemErrorText(errno);
         ::unlink(journal.c_str());
         return false;
     }
-    FileHandle dir(::open(journal.parent_path().empty() ? "." : journal.parent_path().c_str(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.ok()) ::fsync(dir.get());
+    syncDirectory(journal.parent_path());
     return true;
 }
 
@@ -302,9 +289,15 @@ RecordFileContents RecordFile::readUnlocked(std::string* rawBytes) const {
     std::optional<std::string> bytes = readWholeFile(*file);
     if (!bytes) return c;
     c.strayBytes = bytes->size() % format_.recordSize;
-    c.records = bytes->substr(0, bytes->size() - c.strayBytes);
     c.state = RecordFileState::Read;
-    if (rawBytes) *rawBytes = std::move(*bytes);
+    // The bytes themselves are copied only when the caller wants the raw file as well.
+    if (rawBytes) {
+        c.records = bytes->substr(0, bytes->size() - c.strayBytes);
+        *rawBytes = std::move(*bytes);
+    } else {
+        c.records = std::move(*bytes);
+        c.records.resize(c.records.size() - c.strayBytes);
+    }
     return c;
 }
 
@@ -312,7 +305,7 @@ RecordFileContents RecordFile::read() const {
     // A change cut short is completed first, so that the file is read as that change left it
     // (without the lock, should another copy hold it, the file is read as it stands).
     std::string ignored;
-    if (hasJournal()) recover(ignored);
+    recover(ignored);
     return readUnlocked(nullptr);
 }
 

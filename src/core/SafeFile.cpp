@@ -41,8 +41,6 @@ std::optional<std::string> readWholeFile(const fs::path& path) {
     return out;
 }
 
-namespace {
-
 bool writeAll(int fd, std::string_view data) {
     std::size_t done = 0;
     while (done < data.size()) {
@@ -63,8 +61,6 @@ void syncDirectory(const fs::path& dir) {
         ::close(fd);
     }
 }
-
-} // namespace
 
 bool replaceFile(const fs::path& target, std::string_view data, const fs::path& scratch,
                  std::string& error) {

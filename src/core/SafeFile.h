@@ -20,6 +20,12 @@ namespace fs = std::filesystem;
 // Reads a whole file; nullopt when it cannot be opened or read.
 std::optional<std::string> readWholeFile(const fs::path& path);
 
+// Writes all of `data` to an open file (short writes and interruptions go on); false with errno
+// set on failure.
+bool writeAll(int fd, std::string_view data);
+// Flushes a directory's entries (a file created or renamed in it) to the disk, as far as it can.
+void syncDirectory(const fs::path& dir);
+
 // Writes `data` to `scratch` (created or truncated, in the target's directory), flushes it and
 // renames it over `target`. On failure the target is untouched, the scratch file removed, and
 // `error` says why (UTF-8).
