@@ -61,10 +61,6 @@ std::string LevelStore::encodeAll(const std::vector<LevelRecord>& records) {
     return out;
 }
 
-bool LevelStore::sameName(const AnsiText& a, const AnsiText& b) {
-    return toUpper(a) == toUpper(b);
-}
-
 LevelStoreContents LevelStore::read() const {
     RecordFileContents raw = file_.read();
     LevelStoreContents c;

@@ -82,7 +82,6 @@ public:
     static std::vector<LevelRecord> decodeAll(std::string_view bytes);
     static std::string encodeAll(const std::vector<LevelRecord>& records);
 
-    static bool sameName(const AnsiText& a, const AnsiText& b);
     // The name as a record keeps it (cut at a zero byte, at most 255 characters).
     static AnsiText asStored(const AnsiText& name);
 

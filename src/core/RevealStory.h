@@ -65,7 +65,6 @@ public:
     int Tries = 0;
     int Rights = 0;
     // Counted words revealed so far.
-    int revealedCount() const { return revealedWords_; }
     bool finished() const { return WordCount > 0 && revealedWords_ >= WordCount; }
     // The shares shown on the counters, in percent (0 when nothing to divide by).
     int rightPercent() const;

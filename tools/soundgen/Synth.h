@@ -35,7 +35,6 @@ public:
     // Normalises the loudest sample to `peak` of full scale.
     void normalise(double peak = 0.8);
     bool writeWav(const std::string& path) const;
-    double seconds() const { return static_cast<double>(samples_.size()) / kRate; }
 
 private:
     std::vector<double> samples_;
