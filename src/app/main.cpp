@@ -9,13 +9,13 @@
 #include "Shell.h"
 #include "TForm1.h"
 #include "TUtskrift.h"
+#include "Window.h"
 #include "WindowFactories.h"
 #include "WritePlaces.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     context.opener = &opener;
     context.printing = &printing;
     orvela::registerWindows(opener, context);
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QSize screen = orvela::Window::screenSize();
     orvela::TForm1 form(shell, opener, screen);
     opener.setBeforeFirstWindow([&form] { form.measureLayoutUnit(); });
     // The worksheet window lives from its first use as long as the main window; switching

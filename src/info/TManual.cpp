@@ -1,13 +1,12 @@
 #include "TManual.h"
 
 #include "QtText.h"
+#include "SafeFile.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
-#include <fstream>
-#include <iterator>
 
 namespace orvela {
 
@@ -98,23 +97,14 @@ void TManual::FormCreate() {
 
 bool TManual::readManual() {
     const std::optional<fs::path> file = shell().paths().find(kManualFile);
-    std::string bytes;
-    bool ok = false;
-    std::error_code error;
-    if (file && fs::is_regular_file(*file, error)) {
-        std::ifstream in(*file, std::ios::binary);
-        if (in) {
-            bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-            ok = !in.bad();
-        }
-    }
-    if (!ok) {
+    std::optional<std::string> read = file ? readWholeFile(*file) : std::nullopt;
+    if (!read) {
         shell().showMessage("Filen " + shell().paths().rootText() +
                             "/DATA/FRANSMAN.TXT finns inte eller är felaktig");
         return false;
     }
     QStringList shown;
-    for (const AnsiText& line : ManualPrintout::splitLines(AnsiText(std::move(bytes))))
+    for (const AnsiText& line : ManualPrintout::splitLines(AnsiText(std::move(*read))))
         shown << QStringLiteral("  ") + toQString(withoutTabs(line));
     Memo1->setPlainText(shown.join(QLatin1Char('\n')));
     Memo1->moveCursor(QTextCursor::Start);

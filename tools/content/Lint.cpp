@@ -242,15 +242,15 @@ void Linter::checkFile(const Target& t) {
     while (reader.next(line)) {
         ++lineNo;
         const LineKind kind = lineKind(line);
+        // An item is looked at as the pupil will see it, unscrambled.
+        AnsiText shownText = kind == LineKind::Item ? shell_.dekryptrad(line) : line;
         if (kind != LineKind::Ignored) {
-            // An item is looked at as the pupil will see it, unscrambled.
-            const AnsiText shownText = kind == LineKind::Item ? shell_.dekryptrad(line) : line;
             for (const ContentText::Problem& p : ContentText::misdecodedUtf8(shownText.bytes()))
                 add(shown, lineNo, false, p.message);
         }
         switch (kind) {
         case LineKind::Ignored: break;
-        case LineKind::Item: items.push_back({lineNo, shell_.dekryptrad(line)}); break;
+        case LineKind::Item: items.push_back({lineNo, std::move(shownText)}); break;
         default:
             // (The horoscope's closing lines are "$" lines throughout the file.)
             if (lineNo > kHeaderLinesRead && t.kind != WindowKind::Thoroskop)
