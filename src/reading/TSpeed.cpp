@@ -15,10 +15,12 @@ TSpeed::TSpeed(AppContext& context, QWidget* parent) : Window(context, parent) {
     setObjectName(QStringLiteral("TSpeed"));
     setWindowTitle(qs("Lästräning"));
     makeFullScreen(colors::silver);
-    const QSize screen = screenSize();
+    // Laid out at the unscaled size: the scaling below brings it to the screen.
+    const int percent = fittingPercent();
+    const QSize screen = unscaledScreenSize(percent);
     const int W = screen.width();
     const int H = screen.height();
-    const int u = U();
+    const int u = unscaledU();
 
     PaintBox1 = new ReadingPaintBox(this, text_);
     PaintBox1->setGeometry(0, 0, W * 49 / 64, H);
@@ -113,7 +115,7 @@ TSpeed::TSpeed(AppContext& context, QWidget* parent) : Window(context, parent) {
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TSpeed::Timer2Timer);
 
-    scaleByScalePercent();
+    scaleBy(percent);
 
     // Opening: the list of texts.
     Button1->setEnabled(false);

@@ -35,10 +35,12 @@ Tavsloj::Tavsloj(AppContext& context, QWidget* parent) : Window(context, parent)
     setObjectName(QStringLiteral("Tavsloj"));
     setWindowTitle(qs("Avslöja"));
     makeFullScreen(colors::silver);
-    const QSize screen = screenSize();
+    // Laid out at the unscaled size: the scaling below brings it to the screen.
+    const int percent = fittingPercent();
+    const QSize screen = unscaledScreenSize(percent);
     const int W = screen.width();
     const int H = screen.height();
-    const int u = U();
+    const int u = unscaledU();
 
     // Heading and counter boxes.
     Shape1 = new Shape(this, Shape::Rectangle, colors::navy, colors::yellow);
@@ -189,7 +191,7 @@ Tavsloj::Tavsloj(AppContext& context, QWidget* parent) : Window(context, parent)
     Button2->setGeometry(gx, ListBox2->y() + ListBox2->height() - 36, W * 8 / 64, 36);
     connect(Button2, &QPushButton::clicked, this, &Tavsloj::Button2Click);
 
-    scaleByScalePercent();
+    scaleBy(percent);
     texts_ = RevealStory::readTexts(shell().dataFile(AnsiText::ascii(kFileName)));
     if (!texts_)
         shell().showMessage("Filen " + context.shell->paths().rootText() + "/DATA/" + kFileName +

@@ -16,10 +16,12 @@ Tberaetta::Tberaetta(AppContext& context, QWidget* parent) : Window(context, par
     setObjectName(QStringLiteral("Tberaetta"));
     setWindowTitle(QStringLiteral("Orvela"));
     makeFullScreen(colors::silver);
-    const QSize screen = screenSize();
+    // Laid out at the unscaled size: the scaling below brings it to the screen.
+    const int percent = fittingPercent();
+    const QSize screen = unscaledScreenSize(percent);
     const int W = screen.width();
     const int H = screen.height();
-    const int u = U();
+    const int u = unscaledU();
     SharedState& s = state();
     // Lines are split in the font of this program.
     savedProgramNumber_ = s.ProgramNumber;
@@ -123,13 +125,13 @@ Tberaetta::Tberaetta(AppContext& context, QWidget* parent) : Window(context, par
     Memo2->setReadOnly(true);
     Memo2->setFont(pixelFont(20, false));
     Memo2->setGeometry(2 * u, 3 * u + 24, Panel6->width() - 4 * u, Panel6->height() - 3 * u - 24 - 60);
-    auto endButton = [this](const QString& caption, const char* name, int k) {
+    auto endButton = [this, u](const QString& caption, const char* name, int k) {
         auto* b = new QPushButton(caption, Panel6);
         b->setObjectName(QString::fromLatin1(name));
         b->setFont(pixelFont(16, true));
         b->setAutoDefault(false);
-        const int w = (Panel6->width() - 8 * U()) / 3;
-        b->setGeometry(2 * U() + k * (w + 2 * U()), Panel6->height() - 48, w, 36);
+        const int w = (Panel6->width() - 8 * u) / 3;
+        b->setGeometry(2 * u + k * (w + 2 * u), Panel6->height() - 48, w, 36);
         return b;
     };
     BitBtn2 = endButton(QStringLiteral("&Imprimer"), "BitBtn2", 0);
@@ -139,7 +141,7 @@ Tberaetta::Tberaetta(AppContext& context, QWidget* parent) : Window(context, par
     connect(Button2, &QPushButton::clicked, this, &Tberaetta::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &Tberaetta::Button3Click);
 
-    scaleByScalePercent();
+    scaleBy(percent);
 
     // Opening.
     Panel5->hide();

@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
 #include <algorithm>
 #include <cmath>
 
@@ -32,10 +31,12 @@ Thoroskop::Thoroskop(AppContext& context, QWidget* parent) : Window(context, par
     setWindowTitle(QStringLiteral("Orvela"));
     makeFullScreen(colors::black);
     setFont(pixelFont(16, true));
-    const QSize screen = screenSize();
+    // Laid out at the unscaled size: the scaling below brings it to the screen.
+    const int percent = fittingPercent();
+    const QSize screen = unscaledScreenSize(percent);
     const int W = screen.width();
     const int H = screen.height();
-    const int u = U();
+    const int u = unscaledU();
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -110,8 +111,7 @@ Thoroskop::Thoroskop(AppContext& context, QWidget* parent) : Window(context, par
     Button3 = button(QStringLiteral("&Vocabulaire"), "Button3");
     BitBtn1 = button(QStringLiteral("&Imprimez"), "BitBtn1");
     Button1 = button(QStringLiteral("&Annuler"), "Button1");
-    panelWidth_ = Panel1->width();
-    layoutPanel1(panelWidth_);
+    layoutPanel1(Panel1->width(), u, 100);
     connect(Button3, &QPushButton::clicked, this, &Thoroskop::Button3Click);
     connect(BitBtn1, &QPushButton::clicked, this, &Thoroskop::BitBtn1Click);
     connect(Button1, &QPushButton::clicked, this, &Thoroskop::Button1Click);
@@ -133,17 +133,20 @@ Thoroskop::Thoroskop(AppContext& context, QWidget* parent) : Window(context, par
     connect(Button2, &QPushButton::clicked, this, &Thoroskop::Button2Click);
     ordlista->hide();
 
-    scaleByScalePercent();
+    scaleBy(percent);
+    percent_ = percent;
+    panelWidth_ = Panel1->width();
 
     // The star picture.
     std::string pictureName = "BILD/";
     pictureName += kPictureFile;
     const auto picture = context.shell->paths().find(pictureName);
-    const QImage image = picture ? loadPicture(QString::fromStdString(picture->string())) : QImage();
+    const QImage image =
+        picture ? loadPicture(QString::fromStdString(picture->string())) : QImage();
     if (image.isNull()) {
         Image1->setStyleSheet(QStringLiteral("background: black"));
-        shell().showMessage("Filen " + context.shell->paths().rootText() + "/BILD/" +
-                            kPictureFile + " finns inte eller är felaktig");
+        shell().showMessage("Filen " + context.shell->paths().rootText() + "/BILD/" + kPictureFile +
+                            " finns inte eller är felaktig");
     } else {
         Image1->setPixmap(QPixmap::fromImage(image));
     }
@@ -160,9 +163,11 @@ std::string Thoroskop::dataPathText(const std::string& name) {
 void Thoroskop::StjLista() {
     ListBox3->clear();
     qsizetype nameWidth = 0;
-    for (const ZodiacSign& s : Horoscope::signs()) nameWidth = std::max(nameWidth, qs(s.name).size());
     for (const ZodiacSign& s : Horoscope::signs())
-        ListBox3->addItem(padTo(qs(s.name), nameWidth + 1) + qs(s.from) + QLatin1Char(' ') + qs(s.to));
+        nameWidth = std::max(nameWidth, qs(s.name).size());
+    for (const ZodiacSign& s : Horoscope::signs())
+        ListBox3->addItem(padTo(qs(s.name), nameWidth + 1) + qs(s.from) + QLatin1Char(' ') +
+                          qs(s.to));
 }
 
 void Thoroskop::ListBox3Click() {
@@ -207,7 +212,8 @@ void Thoroskop::Horoscoptext() {
     }
     horoscope_ = *text;
     QStringList shown;
-    for (const AnsiText& l : horoscope_) shown << toQString(l);
+    for (const AnsiText& l : horoscope_)
+        shown << toQString(l);
     Memo1->setPlainText(shown.join(QLatin1Char('\n')));
     ListBox3->hide();
     ListBox3->setEnabled(false);
@@ -220,7 +226,7 @@ void Thoroskop::Horoscoptext() {
 
 void Thoroskop::Button1Click() {
     ordlista->hide();
-    layoutPanel1(panelWidth_);
+    layoutPanel1(panelWidth_, scaled(unscaledU(), percent_), percent_);
     Panel1->setEnabled(true);
     Panel1->hide();
     Image1->setEnabled(true);
@@ -229,15 +235,15 @@ void Thoroskop::Button1Click() {
     ListBox3->setFocus();
 }
 
-void Thoroskop::layoutPanel1(int width) {
-    const int u = U();
+void Thoroskop::layoutPanel1(int width, int u, int percent) {
     Panel1->resize(width, Panel1->height());
-    Memo1->setGeometry(u, u, width - 2 * u, Panel1->height() - 60);
+    Memo1->setGeometry(u, u, width - 2 * u, Panel1->height() - scaled(60, percent));
     const int bw = (Memo1->width() - 2 * u) / 3;
-    const int by = Panel1->height() - 48;
-    Button3->setGeometry(u, by, bw, 36);
-    BitBtn1->setGeometry(2 * u + bw, by, bw, 36);
-    Button1->setGeometry(3 * u + 2 * bw, by, bw, 36);
+    const int by = Panel1->height() - scaled(48, percent);
+    const int bh = scaled(36, percent);
+    Button3->setGeometry(u, by, bw, bh);
+    BitBtn1->setGeometry(2 * u + bw, by, bw, bh);
+    Button1->setGeometry(3 * u + 2 * bw, by, bw, bh);
 }
 
 void Thoroskop::Button3Click() {
@@ -245,7 +251,8 @@ void Thoroskop::Button3Click() {
     MemoOrdLista();
     // The horoscope gives way to the vocabulary beside it; its lines wrap.
     const int room = ordlista->x() - U() - Panel1->x();
-    if (room < Panel1->width()) layoutPanel1(std::max(room, 12 * U()));
+    if (room < Panel1->width())
+        layoutPanel1(std::max(room, 12 * U()), scaled(unscaledU(), percent_), percent_);
     ordlista->show();
     ordlista->raise();
     Button2->setFocus();
@@ -261,7 +268,8 @@ void Thoroskop::MemoOrdLista() {
     }
     const QFontMetrics fm(Memo2->font());
     qsizetype wordWidth = 0;
-    for (const auto& pair : *pairs) wordWidth = std::max(wordWidth, toQString(pair.first).size());
+    for (const auto& pair : *pairs)
+        wordWidth = std::max(wordWidth, toQString(pair.first).size());
     QStringList lines;
     int widest = 0;
     for (const auto& [word, translation] : *pairs) {
@@ -282,14 +290,15 @@ void Thoroskop::MemoOrdLista() {
 void Thoroskop::Button2Click() {
     Panel1->setEnabled(true);
     ordlista->hide();
-    layoutPanel1(panelWidth_);
+    layoutPanel1(panelWidth_, scaled(unscaledU(), percent_), percent_);
     Button3->setFocus();
 }
 
 void Thoroskop::BitBtn1Click() {
     Printing* printer = context().printing;
     if (!printer) {
-        shell().showMessage("Horoskopet kan inte skrivas ut: det finns ingen skrivare i programmet.");
+        shell().showMessage(
+            "Horoskopet kan inte skrivas ut: det finns ingen skrivare i programmet.");
     } else if (HoroscopePrintout::print(*printer, horoscope_) == PrintOutcome::Failed) {
         shell().showWarning("Utskriften kunde inte göras. Kontrollera skrivaren eller att "
                             "filen kan sparas där du valde.");
@@ -297,7 +306,9 @@ void Thoroskop::BitBtn1Click() {
     BitBtn1->setFocus();
 }
 
-void Thoroskop::Button4Click() { close(); }
+void Thoroskop::Button4Click() {
+    close();
+}
 
 bool Thoroskop::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Image1 && e->type() == QEvent::MouseButtonPress) {

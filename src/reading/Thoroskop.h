@@ -59,9 +59,12 @@ private:
     QPushButton* Button2 = nullptr;
 
     int panelWidth_ = 0; // Panel1's width without the vocabulary beside it
+    int percent_ = 100;  // the scale the window is shown at
 
     void StjLista();
-    void layoutPanel1(int width);
+    // Panel1 at `width` with its memo and buttons, in the layout unit `u` at the scale `percent`
+    // (100 while the window is laid out before its scaling, then percent_).
+    void layoutPanel1(int width, int u, int percent);
     void MemoOrdLista();
     std::string dataPathText(const std::string& name);
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace orvela {
 
@@ -13,7 +14,9 @@ namespace {
 QSize screenSizeSet;
 } // namespace
 
-void Window::setScreenSize(QSize size) { screenSizeSet = size; }
+void Window::setScreenSize(QSize size) {
+    screenSizeSet = size;
+}
 
 QSize Window::screenSize() {
     if (screenSizeSet.isValid()) return screenSizeSet;
@@ -54,7 +57,27 @@ void Window::makeFullScreen(const QColor& background) {
 }
 
 void Window::scaleByScalePercent() {
-    int percent = state().ScalePercent;
+    scaleBy(state().ScalePercent);
+}
+
+int Window::fittingPercent() const {
+    constexpr int kLeastUnscaledHeight = 700;
+    const int percent = context_.shell->state().ScalePercent;
+    return std::max(1, std::min(percent, screenSize().height() * 100 / kLeastUnscaledHeight));
+}
+
+QSize Window::unscaledScreenSize(int percent) const {
+    const QSize screen = screenSize();
+    percent = std::max(1, percent);
+    return {screen.width() * 100 / percent, screen.height() * 100 / percent};
+}
+
+int Window::unscaledU() const {
+    const int percent = std::max(1, int(context_.shell->state().ScalePercent));
+    return std::max(1, (U() * 100 + percent / 2) / percent);
+}
+
+void Window::scaleBy(int percent) {
     if (percent != 100) scaleWindow(this, percent);
 }
 

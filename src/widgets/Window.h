@@ -38,6 +38,14 @@ protected:
     void setBackground(const QColor& background);
     // Scales the window and its children when ScalePercent is not 100.
     void scaleByScalePercent();
+    // For a window that lays itself out first and is then scaled (the reading windows): the
+    // percent it is scaled by, ScalePercent or less where the screen is too low to hold 700
+    // unscaled pixels (a wide screen); the screen and the layout unit before that scaling; and
+    // the scaling itself. (A window that scales first and then lays out uses screenSize() and U().)
+    int fittingPercent() const;
+    QSize unscaledScreenSize(int percent) const;
+    int unscaledU() const;
+    void scaleBy(int percent);
     // The window is shown as a full-screen window when it is made full-screen, else normally.
     void showEvent(QShowEvent* e) override;
 
