@@ -211,3 +211,25 @@ TEST_F(EveryWindowTest, ALongInstructionFitsLeftOfTheSquaresAtEveryScreenSize) {
             << "above the question";
     }
 }
+
+// The reading windows lay themselves out and then scale: on a wide screen, with the scale the
+// main window measures there, every part of them stays on the screen.
+TEST_F(EveryWindowTest, TheReadingWindowsFitAWideScreenAtItsScale) {
+    const QSize size(1920, 1080);
+    Window::setScreenSize(size);
+    f.s.ScalePercent = 224;
+    f.s.LayoutUnit = static_cast<std::uint16_t>(layoutUnit(224));
+    for (WindowKind kind :
+         {WindowKind::TSpeed, WindowKind::Tavsloj, WindowKind::Tberaetta, WindowKind::Thoroskop}) {
+        SCOPED_TRACE(windowKindName(kind));
+        ASSERT_TRUE(prepareFor(kind));
+        std::unique_ptr<QDialog> window = factories.create(WindowRequest{kind, {}, 0});
+        ASSERT_NE(window, nullptr);
+        window->show();
+        for (QWidget* part : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!part->isVisible()) continue;
+            EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(part->geometry()))
+                << part->objectName().toStdString();
+        }
+    }
+}
