@@ -46,7 +46,7 @@ void Shell::GeLjudDirectory() {
     s_.SoundDir = AnsiText::ascii("F" + digits.substr(0, std::min(keep, digits.size())));
 }
 
-void Shell::SpelaUppWavLjud(const AnsiText& name, const AnsiText& spokenText) {
+bool Shell::SpelaUppWavLjud(const AnsiText& name, const AnsiText& spokenText) {
     std::string relative = "LJUD/";
     if (!s_.SoundDir.empty()) relative += s_.SoundDir.toUtf8() + "/";
     relative += name.toUtf8();
@@ -58,12 +58,13 @@ void Shell::SpelaUppWavLjud(const AnsiText& name, const AnsiText& spokenText) {
     if (!file || !fs::is_regular_file(*file, ec) || !readWavInfo(*file)) {
         if (!spokenText.empty() && services_.sound &&
             services_.sound->speak(spokenText.toUtf8(), wait))
-            return;
+            return true;
         AnsiText shown = toUpper(AnsiText::fromUtf8(paths_.rootText() + "/" + relative));
         showMessage("Ljudfilen  " + shown.toUtf8() + "  finns inte eller är felaktig.");
-        return;
+        return false;
     }
     if (services_.sound) services_.sound->play(*file, wait);
+    return true;
 }
 
 } // namespace orvela

@@ -116,8 +116,8 @@ public:
     void GeLjudDirectory();
     // Plays a recording from LJUD. When it is missing or not a WAV file, `spokenText` (the
     // French the recording says) is spoken by the speech synthesizer instead; without one, or
-    // without a text, the pupil is told that the file is missing.
-    void SpelaUppWavLjud(const AnsiText& name, const AnsiText& spokenText = {});
+    // without a text, the pupil is told that the file is missing (and false comes back).
+    bool SpelaUppWavLjud(const AnsiText& name, const AnsiText& spokenText = {});
     int haemta_Bildslumptal();
     AnsiText GeBildText(int n);
     // "\BILD\" + prefix + number with three digits + ".BMP"

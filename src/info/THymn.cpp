@@ -114,10 +114,9 @@ void THymn::Button2Click() {
     // them wait for the end of their sounds).
     const std::uint16_t program = s.ProgramNumber;
     s.ProgramNumber = 0;
-    const bool exists = shell().paths().find(std::string("LJUD/") + kMusicFile).has_value();
-    shell().SpelaUppWavLjud(AnsiText::ascii(kMusicFile));
+    const bool plays = shell().SpelaUppWavLjud(AnsiText::ascii(kMusicFile));
     s.ProgramNumber = program;
-    if (!exists) return;
+    if (!plays) return;
     playing_ = true;
     Button2->hide();
     Button3->show();
