@@ -1,5 +1,7 @@
 #include "WordList.h"
 
+#include "ContentPaths.h"
+
 #include "DataFile.h"
 #include "Scrambling.h"
 #include "SharedState.h"
@@ -78,10 +80,9 @@ std::vector<std::string> listWordLists(const std::filesystem::path& dir, const s
     std::error_code ec;
     if (ext.empty() || dir.empty() || !std::filesystem::is_directory(dir, ec)) return names;
     const std::string upperExt = upperAscii(ext);
-    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
+    for (std::string& name : entryNames(dir).value_or(std::vector<std::string>())) {
         if (name.size() <= upperExt.size() || !upperAscii(name).ends_with(upperExt)) continue;
-        if (!it->is_regular_file(ec)) continue;
+        if (!std::filesystem::is_regular_file(dir / name, ec)) continue;
         names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
