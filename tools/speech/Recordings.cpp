@@ -13,8 +13,6 @@ namespace {
 constexpr int kItemPrograms[] = {31100, 31200, 31300, 32000, 34000, 35000, 36100, 36200, 37000};
 constexpr int kSpelling = 33000;
 
-std::string folderOf(int program) { return "F" + std::to_string(program).substr(0, 3); }
-
 std::string nnn(int n) {
     char digits[8];
     std::snprintf(digits, sizeof digits, "%03d", n % 1000);
@@ -34,6 +32,12 @@ std::string spokenText(int programNumber, const std::vector<std::string>& fields
 std::vector<Recording> courseRecordings(const std::filesystem::path& contentRoot) {
     std::vector<Recording> out;
     Shell shell(ContentPaths(contentRoot), ShellServices{});
+    // The folder of a program's recordings, as the program looks for them.
+    auto folderOf = [&shell](int program) {
+        shell.state().ProgramNumber = static_cast<std::uint16_t>(program);
+        shell.GeLjudDirectory();
+        return shell.state().SoundDir.toUtf8();
+    };
     for (int program : kItemPrograms) {
         const std::filesystem::path file = shell.dataFile(AnsiText::ascii("FRA" + std::to_string(program) + ".DAT"));
         if (file.empty()) continue;
