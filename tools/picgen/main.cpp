@@ -99,17 +99,11 @@ int main(int argc, char** argv) {
         for (const PictureSize& kind : kStartSizes)
             if (!writePicture(dir, kind, n, startScene)) return 1;
     }
-    const QString stars = dir.filePath(QString::fromLatin1(picgen::kStarChartFile));
-    if (!picgen::drawStarChart().save(stars, "BMP")) {
-        fail(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(stars)));
+    // The horoscope's star chart and the diploma of the graded-level exercise.
+    if (!picgen::saveBmp(picgen::drawStarChart(),
+                         dir.filePath(QString::fromLatin1(picgen::kStarChartFile))) ||
+        !picgen::saveBmp(picgen::drawDiploma(), dir.filePath(QStringLiteral("DIPLOMA.BMP"))))
         return 1;
-    }
-    // The diploma of the graded-level exercise.
-    const QString diploma = dir.filePath(QStringLiteral("DIPLOMA.BMP"));
-    if (!picgen::drawDiploma().save(diploma, "BMP")) {
-        fail(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(diploma)));
-        return 1;
-    }
     if (!picgen::writeCoursePictures(dir)) return 1;
     return 0;
 }
