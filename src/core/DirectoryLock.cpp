@@ -277,6 +277,16 @@ bool takeOver(const fs::path& path, const Found& stale, StaleCheck& guardIsStale
     return true;
 }
 
+// A copy that died while taking a stale lock over leaves its guard behind, and nobody would take
+// it over unless another lock went stale. The next holder of the lock, whose own lock is fresh
+// and so not being taken over, removes a guard whose holder is gone.
+void clearDeadGuard(const fs::path& path) {
+    fs::path guard = path;
+    guard += ".take";
+    std::optional<Found> g = look(guard);
+    if (g && parse(g->text).complete && isStale(*g)) removeFile(guard);
+}
+
 } // namespace
 
 void DirectoryLock::setHostName(const std::string& name) {
@@ -303,6 +313,7 @@ DirectoryLock::DirectoryLock(const fs::path& lockFile, int timeoutMs) : path_(lo
             std::optional<Found> mine = look(lockFile);
             if (mine && parse(mine->text).token == token) {
                 token_ = token;
+                clearDeadGuard(lockFile);
                 return;
             }
             if (std::chrono::steady_clock::now() < deadline) continue;

@@ -151,6 +151,15 @@ TEST(DirectoryLock, StaleLocksAreTakenOver) {
     EXPECT_FALSE(fs::exists(lockFile));
     EXPECT_FALSE(fs::exists(guard));
 
+    // ... or, when it had already removed the stale lock, the guard alone: the next holder
+    // clears it.
+    leaveLockOfDeadProcess(guard);
+    {
+        DirectoryLock lock(lockFile, 5000);
+        EXPECT_TRUE(lock.locked());
+    }
+    EXPECT_FALSE(fs::exists(guard));
+
     // Several processes finding the same stale lock at once: exactly one holds it at a time,
     // which each checks by a counter file only a holder changes.
     leaveLockOfDeadProcess(lockFile);
